@@ -263,11 +263,20 @@ PHONEENG_API int16_t setspeeddial(int32_t loc, int32_t mem, int32_t number);
 
 /* Reads NOL, NGG, NSL, NLM, monochrome BMP or OTA bitmap, recognised by
  * content; the logo takes the file's type, size, pixels (and network code).
- * On any failure the logo is unchanged. */
+ * On any failure the logo is unchanged. Group number and name and the message
+ * text are kept. A file of another size is cropped or padded (clear) to the
+ * type's size; BMP and OTA bitmaps name no type: 72 x 28 becomes a picture
+ * message, 84 x 48 a startup logo, 72 x 14 an operator logo (a caller-group
+ * logo stays one). PE_FILE_OPEN: missing or unreadable; PE_FILE_FORMAT:
+ * unknown, damaged, truncated, or over 1 MiB. */
 PHONEENG_API int16_t logo_readfile(const char *path);
 /* Format by extension (.nol .ngg .nsl .nlm .bmp .otb, any case); another
  * extension: the type's own format (operator NOL, caller group NGG, startup
- * NSL, picture NLM). Written completely or not at all. */
+ * NSL, picture NLM). Written completely or not at all (temporary file in the
+ * same folder, then renamed). A logo of type 0 gives PE_EMPTY and writes
+ * nothing; PE_FILE_OPEN when the file cannot be created, PE_FILE_WRITE when
+ * it cannot be written. NSL always holds 84 x 48 (a smaller logo top-left);
+ * the other formats hold the logo at its own size. */
 PHONEENG_API int16_t logo_writefile(const char *path);
 /* A 1-bit BMP of the logo. */
 PHONEENG_API int16_t logo_writebmp(const char *path);
@@ -276,20 +285,26 @@ PHONEENG_API int16_t logo_writebmp(const char *path);
 PHONEENG_API int16_t logo_upload(void);
 PHONEENG_API int16_t logo_download(int32_t type);
 /* Sets the type (pixels that fit the new size are kept) and the network code
- * "MCC MNC". */
+ * "MCC MNC". The code is kept normalised ("244 5", "244-05" and "24405" become
+ * "244 05"); "" or null means none. An unknown type or a malformed code gives
+ * PE_BAD_ARGUMENT and changes nothing. */
 PHONEENG_API int16_t logo_setdata(int32_t type, const char *netcode);
 /* len 0: no network code is written. */
 PHONEENG_API int16_t logo_getdata(int32_t *type, int32_t *width,
                                   int32_t *height, char *netcode, int32_t len);
+/* n < 0: PE_BAD_ARGUMENT. */
 PHONEENG_API int16_t logo_setgroupnumber(int32_t n);
 PHONEENG_API int32_t logo_getgroupnumber(void);
+/* At most 255 bytes, else PE_BAD_ARGUMENT. */
 PHONEENG_API int16_t logo_setgroupname(const char *name);
 PHONEENG_API int16_t logo_getgroupname(char *buf, int32_t len);
 /* Outside the logo: set is ignored (PE_BAD_ARGUMENT), get returns 1. */
 PHONEENG_API int16_t logo_setpixel(int32_t x, int32_t y, int16_t value);
 PHONEENG_API int16_t logo_getpixel(int32_t x, int32_t y);
-/* Picture-message text: 8-bit, or UTF-16 when unicode is 1; bytes is the
- * byte count of data. */
+/* Picture-message text: 8-bit, or UTF-16 (native byte order) when unicode is
+ * 1; bytes is the byte count of data. The text ends at its first NUL. More
+ * than 511 characters, an odd byte count for UTF-16, unicode other than 0 or
+ * 1, or null data with bytes > 0: PE_BAD_ARGUMENT, the text is kept. */
 PHONEENG_API int16_t logo_setmessage(const void *data, int32_t bytes,
                                      int32_t unicode);
 /* Text length in characters and its encoding (1 = UTF-16). */

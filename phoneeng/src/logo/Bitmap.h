@@ -24,4 +24,15 @@ struct Bitmap {
     bool operator==(const Bitmap &) const = default;
 };
 
+// The top-left w x h part of `src`; the area beyond `src` is clear.
+inline Bitmap cropOrPad(const Bitmap &src, int w, int h) {
+    Bitmap out(w, h);
+    for (int y = 0; y < h && y < src.height; ++y) {
+        for (int x = 0; x < w && x < src.width; ++x) {
+            out.set(x, y, src.at(x, y));
+        }
+    }
+    return out;
+}
+
 }  // namespace phoneeng

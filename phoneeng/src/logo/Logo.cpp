@@ -1,10 +1,10 @@
 #include "logo/Logo.h"
 
-#include <algorithm>
-
 namespace phoneeng {
 
-bool isLogoType(int32_t value) { return value >= 0 && value <= 4; }
+bool isLogoType(int32_t value) {
+    return value >= 0 && value <= 4;
+}
 
 LogoSize logoSizeOf(LogoType type) {
     switch (type) {
@@ -23,16 +23,8 @@ LogoSize logoSizeOf(LogoType type) {
 
 void Logo::setType(LogoType type) {
     const LogoSize size = logoSizeOf(type);
-    Bitmap resized(size.width, size.height);
-    const int w = std::min(size.width, bitmap_.width);
-    const int h = std::min(size.height, bitmap_.height);
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            resized.set(x, y, bitmap_.at(x, y));
-        }
-    }
+    bitmap_ = cropOrPad(bitmap_, size.width, size.height);
     type_ = type;
-    bitmap_ = std::move(resized);
 }
 
 void Logo::setBitmap(const Bitmap &bitmap) {

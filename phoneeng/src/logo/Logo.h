@@ -22,6 +22,12 @@ LogoSize logoSizeOf(LogoType type);
 
 class Logo {
 public:
+    // Longest caller-group name in bytes (fits a 256-byte buffer with its NUL).
+    static constexpr size_t kMaxGroupName = 255;
+    // Longest picture-message text in characters (fits a 512-character
+    // buffer with its NUL).
+    static constexpr size_t kMaxMessage = 511;
+
     Logo() = default;
 
     LogoType type() const { return type_; }
