@@ -16,7 +16,8 @@ void PlaybackClock::wait(qint32 ms) {
         return;
     }
     const qint64 now = timer_.elapsed();
-    if (now - scheduledMs_ > kMaxLagMs) {
+    if (!started_ || now - scheduledMs_ > kMaxLagMs) {
+        started_ = true;
         scheduledMs_ = now;
     }
     scheduledMs_ += ms;

@@ -28,6 +28,7 @@ public:
 
 private:
     QElapsedTimer timer_;
+    bool started_ = false;
     qint64 scheduledMs_ = 0;  // end of the last wait, on timer_'s scale
 };
 

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "WavFile.h"
+
+using velkor17::WavFile;
+
+namespace {
+WavFile::Audio sample() {
+    WavFile::Audio a;
+    a.sampleRate = 48000;
+    a.channels = 1;
+    a.samples = {0, 1, -1, 32767, -32768, 1234};
+    return a;
+}
+}  // namespace
+
+TEST(WavFile, HeaderAndRoundTrip) {
+    const QByteArray image = WavFile::encode(sample());
+    ASSERT_EQ(image.size(), 44 + 12);
+    EXPECT_EQ(image.left(4), "RIFF");
+    EXPECT_EQ(image.mid(8, 8), "WAVEfmt ");
+    EXPECT_EQ(quint8(image[22]), 1);                                 // channels
+    EXPECT_EQ(image.mid(24, 4), QByteArray("\x80\xBB\x00\x00", 4));  // 48000
+    EXPECT_EQ(image.mid(36, 4), "data");
+    EXPECT_EQ(image.mid(40, 4), QByteArray("\x0C\x00\x00\x00", 4));
+    const auto back = WavFile::decode(image);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->sampleRate, 48000);
+    EXPECT_EQ(back->channels, 1);
+    EXPECT_EQ(back->samples, sample().samples);
+}
+
+TEST(WavFile, SkipsUnknownChunks) {
+    QByteArray image = WavFile::encode(sample());
+    QByteArray extra(
+        "LIST\x03\x00\x00\x00"
+        "abc\x00",
+        12);  // odd length, padded
+    image.insert(36, extra);
+    const auto back = WavFile::decode(image);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->samples, sample().samples);
+}
+
+TEST(WavFile, DamagedImagesAreRefusedWithAReason) {
+    const QByteArray good = WavFile::encode(sample());
+    QString error;
+    EXPECT_FALSE(WavFile::decode(QByteArray(), &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(WavFile::decode(good.left(43), &error));  // data chunk cut off
+    QByteArray longData = good;
+    longData[40] = char(0xFF);  // data length past the end
+    EXPECT_FALSE(WavFile::decode(longData, &error));
+    QByteArray eightBit = good;
+    eightBit[34] = 8;
+    EXPECT_FALSE(WavFile::decode(eightBit, &error));
+    QByteArray noFormat = good;
+    noFormat.replace(12, 4, "junk");
+    EXPECT_FALSE(WavFile::decode(noFormat, &error));
+}
+
+TEST(WavFile, WritesAtomicallyAndReportsFailures) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.wav");
+    ASSERT_EQ(WavFile::write(path, sample()), WavFile::WriteStatus::Ok);
+    const auto back = WavFile::read(path);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->samples, sample().samples);
+    EXPECT_EQ(WavFile::write(dir.filePath("missing/a.wav"), sample()),
+              WavFile::WriteStatus::CannotOpen);
+    WavFile::Audio bad = sample();
+    bad.channels = 0;
+    EXPECT_EQ(WavFile::write(path, bad), WavFile::WriteStatus::CannotWrite);
+    EXPECT_TRUE(WavFile::read(path));  // the old file is still whole
+    EXPECT_FALSE(WavFile::read(dir.filePath("nothing.wav")));
+}
