@@ -1,7 +1,7 @@
 // VelkorControl: life cycle, connection, polling, child objects and the
-// members that only touch the control's own state. The phone-data, action and
-// clock members are in VelkorControlMembers.cpp, the DISPID table in
-// VelkorControlDispatch.cpp.
+// members that only touch the control's own state. The phone-data members are
+// in VelkorControlMembers.cpp, the action, SMS and clock members in
+// VelkorControlActions.cpp, the DISPID table in VelkorControlDispatch.cpp.
 #include "velkor17/VelkorControl.h"
 
 #include <QCoreApplication>
