@@ -9,13 +9,15 @@
 //
 // To add a member to a class:
 //   1. declare the typed member in the class header, in slot order;
-//   2. add a row to the class's table (in its <Class>Dispatch.cpp or .cpp):
-//        {0x68030008, Get, "Pixel", {Int16, Int32},
-//         [](FBLogo &o, const Args &a) { return ret16(o.Pixel(a.i16(0), a.i32(1))); }},
+//   2. add a row to the table() of the class's .cpp (which says
+//      `using namespace velkor17::dispatch_names;` for the short names):
+//        {0x6803000E, Get, "Note", {Int16},
+//         [](FBRingTone &o, const Args &a) { return retString(o.Note(a.i16(0))); }},
 //      A property put lists the member's own arguments first and the new value
-//      last: {0x68030008, Put, "Pixel", {Int16, Int32, Int16}, ...}.
+//      last: {0x6803000E, Put, "Note", {Int16, String}, ...}.
 //      An optional argument is written opt(Type, default); only trailing
-//      arguments may be optional.
+//      arguments may be optional. A caller leaves one out by passing fewer
+//      arguments or an invalid QVariant in its place.
 //   3. return the result with the ret* helpers below (a method or put that
 //      returns nothing returns QVariant()); child objects go out as
 //      retObject(child).
