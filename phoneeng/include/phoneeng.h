@@ -327,28 +327,48 @@ PHONEENG_API int32_t logo_getlastreceived(void);
  * the denominator of a whole note), a note name "C2" to "G#10" (sharps with
  * "#", "A5" = 440 Hz) or "P" for a pause, optional "." (dotted): "4C6",
  * "8A#5.", "16P". RTTTL octave n is table octave n + 1. Entries that are not
- * notes (a style change read from a file) have texts beginning with "S". */
+ * notes (a style change read from a file) have texts beginning with "S":
+ * "SN", "SC", "SS" set natural, continuous or staccato for the notes after
+ * them. The engine keeps note texts canonical: length digits always, upper
+ * case, "B" (not "H"), the dot last ("c.6" is kept as "4C6.").
+ * A new ring tone: name "", tempo 63, natural style, no notes. At most 255
+ * entries, a name of at most 20 characters, tempos 25 to 900. */
 
 /* RTTTL text, or the ring tone binary for .ott. On failure the tone is
- * unchanged (read) or the file untouched (write). */
+ * unchanged (read) or the file untouched (write). Reading tells the two apart
+ * by content and takes the RTTTL extensions s= (style), l= (loop) and style
+ * tokens between notes; writing gives one canonical RTTTL line that reads
+ * back to the same tone. PE_FILE_OPEN: missing, unreadable or uncreatable;
+ * PE_FILE_FORMAT: damaged, over 64 KiB, a name over 20 characters, over 255
+ * entries, a length other than 1..32 or a note outside the table;
+ * PE_NOT_SUPPORTED: an .ott cannot hold the tone (a note outside table
+ * octaves 5 to 8); PE_FILE_WRITE: the file cannot be written. */
 PHONEENG_API int16_t ringtone_readfile(const char *path);
 PHONEENG_API int16_t ringtone_writefile(const char *path);
 /* To the phone's ring tone location (from 1). */
 PHONEENG_API int16_t ringtone_upload(int16_t location);
-/* Sets every note's style. */
+/* Sets every note's style (0 to 2, else PE_BAD_ARGUMENT); style-change
+ * entries stay in place and take that style too. */
 PHONEENG_API int16_t ringtone_setdefstyle(int32_t style);
-/* Style of note i. */
+/* Style of note i; outside 0..notes-1 the style set by
+ * ringtone_setdefstyle (or read as the file's first style). */
 PHONEENG_API int32_t ringtone_getstyle(int16_t note);
 /* A malformed text or an index outside 0..notes-1: PE_BAD_ARGUMENT and
- * nothing changes. */
+ * nothing changes. Takes any note the player can play (any case, "H" for
+ * "B", blanks around, the dot before the octave, no length for a quarter)
+ * and the style-change texts, and stores the canonical text. The styles of
+ * the notes after it follow the style changes. */
 PHONEENG_API int16_t ringtone_setnote(int16_t i, const char *note);
 PHONEENG_API int16_t ringtone_getnote(int16_t i, char *buf, int32_t len);
-/* Resizes; new notes are quarter pauses. */
+/* Resizes to 0..255 entries (else PE_BAD_ARGUMENT); new notes are quarter
+ * pauses "4P". */
 PHONEENG_API int16_t ringtone_setnotes(int16_t n);
 PHONEENG_API int16_t ringtone_getnotes(void);
-/* Beats per minute. */
+/* Beats per minute, 25 to 900 (else PE_BAD_ARGUMENT). */
 PHONEENG_API int16_t ringtone_settempo(int16_t bpm);
 PHONEENG_API int16_t ringtone_gettempo(void);
+/* Blanks around are dropped; over 20 characters, a ":" or a control
+ * character: PE_BAD_ARGUMENT. */
 PHONEENG_API int16_t ringtone_setname(const char *name);
 PHONEENG_API int16_t ringtone_getname(char *buf, int32_t len);
 /* Sends the ring tone as a smart message (port 0x1581). */
@@ -363,6 +383,19 @@ PHONEENG_API int16_t play_tone(int32_t kind, int32_t tone, int32_t ms);
  * incomingname give the caller until the call is answered or hung up. */
 PHONEENG_API int16_t phoneeng_virtual_incoming_call(const char *number,
                                                     const char *name);
+/* Restarts the virtual phone: every instance's link to it closes and its
+ * state is read again from the state file, found afresh from the
+ * environment (PHONEENG_VIRTUAL_DIR, XDG_DATA_HOME, HOME). PE_FILE_FORMAT
+ * when the file was damaged or unreadable (it is moved aside and the phone
+ * starts fresh), PE_OK otherwise. */
+PHONEENG_API int16_t phoneeng_virtual_reload(void);
+/* The path of the virtual phone's state file; PE_EMPTY when it keeps its
+ * data in memory only. */
+PHONEENG_API int16_t phoneeng_virtual_state_path(char *buf, int32_t len);
+/* Line k (from 0, oldest first) of the virtual phone's log of calls, keys,
+ * beeps and resets, such as "dial +15555550101" or "keys 12S"; PE_PAST_END
+ * past the last line. */
+PHONEENG_API int16_t phoneeng_virtual_log(int32_t k, char *buf, int32_t len);
 
 #ifdef __cplusplus
 }
