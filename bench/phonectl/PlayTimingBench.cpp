@@ -115,15 +115,3 @@ BENCHMARK(BM_RenderToWav)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-// The program's entry point unless another benchmark file of this program
-// brings its own.
-__attribute__((weak)) int main(int argc, char **argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "BufferSampleSink.h"
+#include "EngineBinding.h"
 #include "LiveSampleSink.h"
 #include "RingTonePlayer.h"
 #include "SynthPlaybackOutput.h"
@@ -26,7 +27,11 @@ struct LiveOutput {
 };
 
 LiveOutput *liveOutput = nullptr;
-PhoneToneFunction livePhone;
+
+// The phone's buzzer: the engine's play_tone, which returns when the tone is done.
+PhoneToneFunction livePhone = [](qint32 kind, qint32 tone, qint32 ms) -> qint16 {
+    return engine().play_tone(kind, tone, ms);
+};
 
 void releaseLiveOutput() {
     delete liveOutput;

@@ -29,7 +29,7 @@ VELKOR17_EXPORT RingTonePlayer &player();
 // previous, which stays the caller's. Do not replace it while playing.
 VELKOR17_EXPORT PlaybackOutput &output();
 VELKOR17_EXPORT PlaybackOutput *setOutput(PlaybackOutput *output);
-// The live output's phone buzzer (the engine's play_tone).
+// The live output's phone buzzer (by default the engine's play_tone).
 VELKOR17_EXPORT void setPhoneTone(PhoneToneFunction phone);
 
 VELKOR17_EXPORT qint32 NoteDuration(const QString &text, qint32 start, qint32 defaultDenominator,

@@ -139,17 +139,6 @@ private:
     FBRingTone &tone_;
 };
 
-// The live player sounds the phone's buzzer through the engine.
-void usePhoneBuzzer() {
-    static const bool done = [] {
-        PlayRTone::setPhoneTone([](qint32 kind, qint32 tone, qint32 ms) -> qint16 {
-            return engine().play_tone(kind, tone, ms);
-        });
-        return true;
-    }();
-    Q_UNUSED(done);
-}
-
 }  // namespace
 
 FBRingTone::FBRingTone(QObject *parent) : QObject(parent) {}
@@ -223,7 +212,6 @@ void FBRingTone::SendAsSMS(const QString &sDestination) {
 }
 
 void FBRingTone::Play(fbPlayRingtone Device) {
-    usePhoneBuzzer();
     EngineRingTone source(*this);
     PlayRTone::Play(source, qint32(Device), stopRequested_);
 }

@@ -241,3 +241,12 @@ TEST_F(RingToneTest, RenderToWavStoresItsCode) {
     tone.RenderToWav(dir.filePath("p.wav"), fbPlayRingtonePhone);
     EXPECT_EQ(tone.LastError(), 6);
 }
+
+TEST_F(RingToneTest, ThePlayerModuleSoundsPhoneNotesThroughTheEngine) {
+    velkor17::PlayRTone::setOutput(nullptr);  // the live output
+    fakeengine::answer("play_tone").result(1);
+    velkor17::PlayRTone::PlayNote("A5", 40, 2);
+    velkor17::PlayRTone::PlayNote("G#10", 40, 2);
+    velkor17::PlayRTone::PlayNote("X9", 40, 2);
+    EXPECT_EQ(fakeengine::calls(), (Lines{"play_tone(15, 880, 40)", "play_tone(15, 26580, 40)"}));
+}
