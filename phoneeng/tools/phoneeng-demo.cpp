@@ -1,6 +1,7 @@
 // A small tour of the phone engine from the command line: connect to the
 // built-in virtual phone, show what it reports, draw a logo, write it to a
-// file and read it back. Used by scripts/run until the editor is built.
+// file and read it back, then do the same with a ring tone. Used by
+// scripts/run until the editor is built.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -48,12 +49,32 @@ int main(int argc, char **argv) {
     }
     printLogo();
 
-    const std::string path = std::string(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp") +
-                             "/phoneeng-demo.nol";
+    const std::string folder = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp";
+    const std::string path = folder + "/phoneeng-demo.nol";
     std::printf("logo_writefile(%s): %d\n", path.c_str(), logo_writefile(path.c_str()));
     logo_setdata(PE_LOGO_NONE, "");
     std::printf("logo_readfile: %d\n", logo_readfile(path.c_str()));
     printLogo();
+    char code[32];
+    logo_getdata(nullptr, nullptr, nullptr, code, sizeof code);
+    std::printf("network code read back: %s\n", code);
+
+    const std::string tune = folder + "/phoneeng-demo.txt";
+    if (FILE *f = std::fopen(tune.c_str(), "w")) {
+        std::fputs("Demo Tune: d=8, o=5, b=125: c, e, g, 4c6., p, ss, g, e, 2c\n", f);
+        std::fclose(f);
+    }
+    std::printf("ringtone_readfile(%s): %d\n", tune.c_str(), ringtone_readfile(tune.c_str()));
+    std::printf("ring tone: %s, %d bpm, %d notes:", text(ringtone_getname).c_str(),
+                ringtone_gettempo(), ringtone_getnotes());
+    for (int16_t i = 0; i < ringtone_getnotes(); ++i) {
+        char note[16];
+        ringtone_getnote(i, note, sizeof note);
+        std::printf(" %s/%d", note, ringtone_getstyle(i));
+    }
+    const std::string ott = folder + "/phoneeng-demo.ott";
+    std::printf("\nringtone_writefile(%s): %d\n", ott.c_str(), ringtone_writefile(ott.c_str()));
+    std::printf("ringtone_writefile(%s): %d\n", tune.c_str(), ringtone_writefile(tune.c_str()));
     terminate();
     return 0;
 }
