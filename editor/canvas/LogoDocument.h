@@ -1,0 +1,84 @@
+// The logo being edited: the editor state, the 1:1 document picture (the
+// preview, 84 x 48 whatever the kind) and the zoomed view (6 view pixels per
+// logo pixel, 504 x 288) with the cell rules that tie the two together.
+//
+// Logo pixel (x, y) is preview pixel (x, y) and owns the view cell from
+// (6x, 6y) to (6x + 5, 6y + 5); grid lines lie on every multiple of 6. A
+// pixel is written as the 5 x 5 inside of its cell plus its preview pixel
+// and read at the cell centre (6x + 3, 6y + 3): set only when exactly black.
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+namespace glyphsmith {
+
+class LogoDocument {
+public:
+    static constexpr int kCell = 6;  // view pixels per logo pixel
+    static constexpr int kPreviewWidth = 84;
+    static constexpr int kPreviewHeight = 48;
+    static constexpr int kViewWidth = kPreviewWidth * kCell;    // 504
+    static constexpr int kViewHeight = kPreviewHeight * kCell;  // 288
+    static constexpr QRgb kClearColor = 0xFFC0FFC0;             // RGB (192, 255, 192)
+    static constexpr QRgb kSetColor = 0xFF000000;
+    static constexpr QRgb kGridColor = 0xFF404000;  // RGB (64, 64, 0)
+
+    LogoDocument();
+
+    // Editor state (every loop over the logo runs x < iLogoWidth, y < iLogoHeight).
+    int iLogoKind = 0;
+    qint16 iLogoWidth = 72;
+    qint16 iLogoHeight = 14;
+    QString sLogoPath;  // empty: untitled
+    bool bModified = false;
+
+    // The document picture, logo pixel (x, y) at (x, y).
+    const QImage &preview() const { return preview_; }
+    QImage &preview() { return preview_; }
+    // The zoomed view's persistent image, view pixels.
+    const QImage &view() const { return view_; }
+    QImage &view() { return view_; }
+    // Undo buffers: the document after the latest snapshot and one before;
+    // null when empty.
+    QImage picUndo;
+    QImage picUndo2;
+
+    // Both pictures cleared to the clear colour, the grid drawn on the view.
+    void blankCanvas();
+    // The grid lines over the whole view, in the grid colour.
+    void drawGrid();
+    // Rebuilds the view from the preview (each preview pixel a solid 6 x 6
+    // block, then the grid) and makes the first undo buffer a copy of the
+    // preview.
+    void redrawCanvas();
+    // Writes logo pixel (x, y) by the cell rule; points outside the preview
+    // are ignored.
+    void setPixel(int x, int y, QRgb color);
+    // The view's colour at the centre of cell (x, y); the clear colour for
+    // cells outside the view.
+    QRgb pixelColor(int x, int y) const;
+    // Whether logo pixel (x, y) is set (its cell centre exactly black).
+    bool isPixelSet(int x, int y) const;
+    // Paints every preview pixel outside width x height in the clear colour
+    // (the view is left as it is).
+    void clearPreviewOutside(int width, int height);
+
+private:
+    QImage preview_;
+    QImage view_;
+};
+
+// The logo pixel a view point lies in (each coordinate divided by 6 and
+// rounded down, so points left of or above the view give negative pixels).
+QPoint logoPixelAt(double viewX, double viewY);
+// Top-left corner of the cell a view point lies in.
+QPoint cellOriginAt(double viewX, double viewY);
+// The 5 x 5 box inside cell (x, y) that a written pixel fills.
+QRect cellBox(int x, int y);
+// The view point a pixel is read at.
+QPoint cellReadPoint(int x, int y);
+
+}  // namespace glyphsmith

@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include "canvas/LogoDocument.h"
+#include "canvas/LogoKind.h"
+
+using namespace glyphsmith;
+
+namespace {
+
+constexpr QRgb kClear = LogoDocument::kClearColor;
+constexpr QRgb kBlack = LogoDocument::kSetColor;
+constexpr QRgb kGrid = LogoDocument::kGridColor;
+
+bool isGridPoint(int x, int y) {
+    return x % 6 == 0 || y % 6 == 0;
+}
+
+TEST(LogoDocumentTest, BlankCanvasIsClearWithTheGridOnEveryMultipleOfSix) {
+    LogoDocument doc;
+    for (int y = 0; y < LogoDocument::kViewHeight; ++y) {
+        for (int x = 0; x < LogoDocument::kViewWidth; ++x) {
+            ASSERT_EQ(doc.view().pixel(x, y), isGridPoint(x, y) ? kGrid : kClear) << x << "," << y;
+        }
+    }
+    EXPECT_EQ(doc.preview().size(), QSize(84, 48));
+    for (int y = 0; y < 48; ++y) {
+        for (int x = 0; x < 84; ++x) {
+            ASSERT_EQ(doc.preview().pixel(x, y), kClear);
+        }
+    }
+}
+
+TEST(LogoDocumentTest, SettingAPixelFillsTheInsideOfItsCellAndThePreviewPixel) {
+    LogoDocument doc;
+    doc.setPixel(71, 13, kBlack);
+    EXPECT_EQ(doc.preview().pixel(71, 13), kBlack);
+    // cell of (71, 13): 426..431 x 78..83; its inside 427..431 x 79..83
+    for (int y = 78; y <= 84; ++y) {
+        for (int x = 426; x <= 432; ++x) {
+            const bool inside = x >= 427 && x <= 431 && y >= 79 && y <= 83;
+            EXPECT_EQ(doc.view().pixel(x, y),
+                      inside ? kBlack : (isGridPoint(x, y) ? kGrid : kClear))
+                << x << "," << y;
+        }
+    }
+    EXPECT_TRUE(doc.isPixelSet(71, 13));
+    EXPECT_FALSE(doc.isPixelSet(70, 13));
+    EXPECT_FALSE(doc.isPixelSet(71, 12));
+}
+
+TEST(LogoDocumentTest, ViewPointsMapToTheirCell) {
+    // (431, 83) in the operator kind is logo pixel (71, 13), box (427, 79)-(431, 83)
+    EXPECT_EQ(logoPixelAt(431, 83), QPoint(71, 13));
+    EXPECT_EQ(cellOriginAt(431, 83), QPoint(426, 78));
+    EXPECT_EQ(cellBox(71, 13), QRect(QPoint(427, 79), QPoint(431, 83)));
+    EXPECT_EQ(cellReadPoint(71, 13), QPoint(429, 81));
+    EXPECT_EQ(logoPixelAt(432, 84), QPoint(72, 14));
+    EXPECT_EQ(logoPixelAt(0, 0), QPoint(0, 0));
+    EXPECT_EQ(logoPixelAt(5.9, 5.9), QPoint(0, 0));
+    EXPECT_EQ(logoPixelAt(-3, -0.5), QPoint(-1, -1));
+}
+
+TEST(LogoDocumentTest, OnlyExactBlackAtTheCellCentreReadsAsSet) {
+    LogoDocument doc;
+    doc.setPixel(3, 4, qRgb(1, 1, 1));  // very dark grey from an imported picture
+    EXPECT_FALSE(doc.isPixelSet(3, 4));
+    doc.setPixel(3, 4, kBlack);
+    EXPECT_TRUE(doc.isPixelSet(3, 4));
+    // only the centre counts
+    doc.view().setPixel(cellReadPoint(3, 4), qRgb(0, 0, 1));
+    EXPECT_FALSE(doc.isPixelSet(3, 4));
+    doc.setPixel(5, 5, kClear);
+    doc.view().setPixel(cellBox(5, 5).topLeft(), kBlack);
+    EXPECT_FALSE(doc.isPixelSet(5, 5));
+}
+
+TEST(LogoDocumentTest, PixelsOutsideThePictureAreIgnored) {
+    LogoDocument doc;
+    const QImage before = doc.view();
+    doc.setPixel(-1, 0, kBlack);
+    doc.setPixel(0, -1, kBlack);
+    doc.setPixel(84, 0, kBlack);
+    doc.setPixel(0, 48, kBlack);
+    EXPECT_EQ(doc.view(), before);
+    EXPECT_FALSE(doc.isPixelSet(84, 0));
+    EXPECT_FALSE(doc.isPixelSet(-1, -1));
+}
+
+// RedrawCanvas against the obvious cell-by-cell construction.
+TEST(LogoDocumentTest, RedrawBuildsTheViewFromThePreview) {
+    LogoDocument doc;
+    LogoDocument expected;
+    for (int y = 0; y < 48; ++y) {
+        for (int x = 0; x < 84; ++x) {
+            if ((x * 7 + y * 3) % 5 == 0) {
+                doc.preview().setPixel(x, y, kBlack);
+                expected.setPixel(x, y, kBlack);
+            }
+        }
+    }
+    doc.redrawCanvas();
+    EXPECT_EQ(doc.view(), expected.view());
+    EXPECT_EQ(doc.picUndo, doc.preview());
+    // a stray colour in the preview fills its whole cell inside the grid
+    doc.preview().setPixel(10, 10, qRgb(10, 20, 30));
+    doc.redrawCanvas();
+    EXPECT_EQ(doc.view().pixel(61, 61), qRgb(10, 20, 30));
+    EXPECT_EQ(doc.view().pixel(60, 61), kGrid);
+}
+
+TEST(LogoDocumentTest, ClearingOutsideKeepsWhatFits) {
+    LogoDocument doc;
+    for (int y = 0; y < 48; ++y) {
+        for (int x = 0; x < 84; ++x) {
+            doc.preview().setPixel(x, y, kBlack);
+        }
+    }
+    doc.clearPreviewOutside(72, 14);
+    for (int y = 0; y < 48; ++y) {
+        for (int x = 0; x < 84; ++x) {
+            ASSERT_EQ(doc.preview().pixel(x, y), x < 72 && y < 14 ? kBlack : kClear)
+                << x << "," << y;
+        }
+    }
+    const QImage before = doc.preview();
+    doc.clearPreviewOutside(84, 48);
+    EXPECT_EQ(doc.preview(), before);
+}
+
+TEST(LogoKindTest, KindsHaveTheirSizesLettersAndLibraryTypes) {
+    struct Row {
+        int kind, w, h;
+        char letter;
+        int type;
+        const char *setting;
+    };
+    const Row rows[] = {{0, 72, 14, 'O', 2, "Operator Logo"},
+                        {1, 72, 14, 'C', 3, "CallerGroup Logo"},
+                        {2, 72, 28, 'P', 4, "PictureMessage Logo"},
+                        {3, 84, 48, 'S', 1, "Startup Logo"}};
+    for (const Row &r : rows) {
+        const LogoKindInfo &info = logoKindInfo(r.kind);
+        EXPECT_EQ(info.width, r.w);
+        EXPECT_EQ(info.height, r.h);
+        EXPECT_EQ(info.capability, QLatin1Char(r.letter));
+        EXPECT_EQ(fbLogoTypeForKind(r.kind), r.type);
+        EXPECT_EQ(kindFromSettingName(QString::fromLatin1(r.setting)), LogoKind(r.kind));
+    }
+    EXPECT_EQ(logoKindInfo(7).kind, kOperatorLogo);
+    EXPECT_EQ(logoKindInfo(-1).kind, kOperatorLogo);
+}
+
+TEST(LogoKindTest, SettingNamesMatchExactly) {
+    EXPECT_FALSE(kindFromSettingName(QStringLiteral("startup logo")));
+    EXPECT_FALSE(kindFromSettingName(QStringLiteral("startup")));
+    EXPECT_FALSE(kindFromSettingName(QStringLiteral("Startup Logo ")));
+    EXPECT_FALSE(kindFromSettingName(QString()));
+}
+
+TEST(LogoKindTest, CapabilityLettersAreCaseSensitive) {
+    EXPECT_TRUE(transferAllowed(QStringLiteral("OS"), kOperatorLogo));
+    EXPECT_FALSE(transferAllowed(QStringLiteral("OS"), kCallerGroupLogo));
+    EXPECT_FALSE(transferAllowed(QStringLiteral("OS"), kPictureMessage));
+    EXPECT_TRUE(transferAllowed(QStringLiteral("OS"), kStartupLogo));
+    for (int kind = 0; kind < kLogoKindCount; ++kind) {
+        EXPECT_FALSE(transferAllowed(QStringLiteral("ocps"), kind));
+        EXPECT_FALSE(transferAllowed(QString(), kind));
+        EXPECT_TRUE(transferAllowed(QStringLiteral("KOCPSR?"), kind));
+    }
+}
+
+}  // namespace
