@@ -1,20 +1,55 @@
-// Placeholder entry points: they answer until their group is filled.
+// The link group: one link per instance, to the virtual phone or a serial
+// device; and the engine's own hooks for its virtual phone.
+#include "phone/ApiSupport.h"
+#include "phone/VirtualPhone.h"
 #include "phoneeng.h"
+
+using namespace phoneeng;
 
 extern "C" {
 
 int16_t init(const char *port, int32_t type) {
-    return PE_NOT_CONNECTED;
+    std::lock_guard<std::recursive_mutex> lock(engineLock());
+    return linkRegistry().connect(textIn(port), type);
 }
 
 void terminate(void) {
+    std::lock_guard<std::recursive_mutex> lock(engineLock());
+    linkRegistry().disconnect();
 }
 
 void set_vlkr_instance(intptr_t handle) {
+    std::lock_guard<std::recursive_mutex> lock(engineLock());
+    linkRegistry().select(handle);
 }
 
 int32_t isalive(void) {
-    return 0;
+    std::lock_guard<std::recursive_mutex> lock(engineLock());
+    const PhoneLink *link = linkRegistry().current();
+    return link && link->alive() ? 1 : 0;
+}
+
+int16_t phoneeng_virtual_reload(void) {
+    std::lock_guard<std::recursive_mutex> lock(engineLock());
+    linkRegistry().closeVirtualLinks();
+    discardVirtualPhone();
+    return virtualPhone().loadResult() == StateFile::Loaded::Restored ||
+                   virtualPhone().loadResult() == StateFile::Loaded::Fresh
+               ? PE_OK
+               : PE_FILE_FORMAT;
+}
+
+int16_t phoneeng_virtual_state_path(char *buf, int32_t len) {
+    std::lock_guard<std::recursive_mutex> lock(engineLock());
+    const StateFile *file = virtualPhone().stateFile();
+    if (!buf || len <= 0) {
+        return PE_BAD_ARGUMENT;
+    }
+    if (!file) {
+        textOut(buf, len, "");
+        return PE_EMPTY;
+    }
+    return textOut(buf, len, file->path());
 }
 
 }  // extern "C"

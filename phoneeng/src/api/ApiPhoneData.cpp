@@ -1,54 +1,116 @@
-// Placeholder entry points: they answer until their group is filled.
+// The phone data group: identity, network and state of the current phone.
+#include "phone/ApiSupport.h"
 #include "phoneeng.h"
+
+using namespace phoneeng;
+
+namespace {
+
+template <class Get>
+int16_t identityText(char *buf, int32_t len, Get get) {
+    return textFromPhone(buf, len, [&](Phone &phone, PhoneLink &, std::string &text) {
+        text = get(phone.identity());
+        return PE_OK;
+    });
+}
+
+// A wanted field of getnetworkinfo: len > 0 with a buffer. len 0 skips the
+// field; a negative len or a missing buffer is a bad argument.
+bool fieldOk(const char *buf, int32_t len) {
+    return len == 0 || (len > 0 && buf);
+}
+
+void clearField(char *buf, int32_t len) {
+    if (len > 0) {
+        buf[0] = '\0';
+    }
+}
+
+}  // namespace
 
 extern "C" {
 
 int16_t getimei(char *buf, int32_t len) {
-    return PE_NOT_CONNECTED;
+    return identityText(buf, len, [](const PhoneIdentity &id) { return id.imei; });
 }
 
 int16_t getmodel(char *buf, int32_t len) {
-    return PE_NOT_CONNECTED;
+    return identityText(buf, len, [](const PhoneIdentity &id) { return id.modelCode; });
 }
 
 int16_t getrevision(char *buf, int32_t len) {
-    return PE_NOT_CONNECTED;
+    return identityText(buf, len, [](const PhoneIdentity &id) { return id.revision; });
 }
 
 int16_t getswdate(char *buf, int32_t len) {
-    return PE_NOT_CONNECTED;
+    return identityText(buf, len, [](const PhoneIdentity &id) { return id.softwareDate; });
 }
 
 int16_t lookupmodel(char *buf, int32_t len) {
-    return PE_NOT_CONNECTED;
+    return identityText(buf, len, [](const PhoneIdentity &id) {
+        return id.modelCode + "\t" + id.maker + "\t" + id.modelName;
+    });
 }
 
 int16_t getmodelcapabilities(char *buf, int32_t len) {
-    return PE_NOT_CONNECTED;
+    return identityText(buf, len, [](const PhoneIdentity &id) { return id.capabilities; });
 }
 
 int16_t lookupnetwork(char *buf, int32_t len) {
-    return PE_NOT_CONNECTED;
+    return textFromPhone(buf, len, [](Phone &phone, PhoneLink &, std::string &text) {
+        const NetworkStatus n = phone.network();
+        text = n.providerName + "\t" + n.country + "\t" + n.serviceCentre;
+        return PE_OK;
+    });
 }
 
-int16_t getnetworkinfo(char *code, int32_t codelen, char *cell, int32_t celllen, char *area, int32_t arealen) {
-    return PE_NOT_CONNECTED;
+int16_t getnetworkinfo(char *code, int32_t codelen, char *cell, int32_t celllen, char *area,
+                       int32_t arealen) {
+    if (!fieldOk(code, codelen) || !fieldOk(cell, celllen) || !fieldOk(area, arealen)) {
+        return PE_BAD_ARGUMENT;
+    }
+    clearField(code, codelen);
+    clearField(cell, celllen);
+    clearField(area, arealen);
+    return withPhone([&](Phone &phone, PhoneLink &) -> int16_t {
+        const NetworkStatus n = phone.network();
+        if (codelen > 0) {
+            textOut(code, codelen, n.providerCode);
+        }
+        if (celllen > 0) {
+            textOut(cell, celllen, n.cellId);
+        }
+        if (arealen > 0) {
+            textOut(area, arealen, n.areaCode);
+        }
+        return PE_OK;
+    });
 }
 
 int16_t getrflevel(int32_t *v) {
-    return PE_NOT_CONNECTED;
+    return withPhone([&](Phone &phone, PhoneLink &) -> int16_t {
+        valueOut(v, phone.network().rfLevel);
+        return PE_OK;
+    });
 }
 
 int16_t getbatterylevel(int32_t *v) {
-    return PE_NOT_CONNECTED;
+    return withPhone([&](Phone &phone, PhoneLink &) -> int16_t {
+        valueOut(v, phone.network().batteryLevel);
+        return PE_OK;
+    });
 }
 
 int32_t uses_acdc_power(void) {
-    return 0;
+    return withPhone<int32_t>(
+        0, [](Phone &phone, PhoneLink &) { return phone.network().mainsPower ? 1 : 0; });
 }
 
 int16_t getdisplaystatus(char *buf, int32_t len) {
-    return PE_NOT_CONNECTED;
+    return textFromPhone(buf, len, [](Phone &phone, PhoneLink &, std::string &text) {
+        text = phone.displayStatus();
+        return PE_OK;
+    });
 }
 
 }  // extern "C"

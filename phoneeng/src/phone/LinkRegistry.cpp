@@ -1,0 +1,64 @@
+#include "phone/LinkRegistry.h"
+
+#include "phone/PortSpec.h"
+#include "phone/SerialLink.h"
+#include "phone/VirtualLink.h"
+#include "phoneeng.h"
+
+namespace phoneeng {
+
+LinkRegistry &linkRegistry() {
+    // Never destroyed: closing links at exit would reach statics that may
+    // already be gone.
+    static LinkRegistry *registry = new LinkRegistry;
+    return *registry;
+}
+
+int16_t LinkRegistry::connect(const std::string &port, int32_t type) {
+    if (type != PE_CONNECTION_SERIAL && type != PE_CONNECTION_INFRARED) {
+        return PE_BAD_ARGUMENT;
+    }
+    disconnect();
+    const auto spec = parsePortSpec(port);
+    if (!spec) {
+        return PE_NO_SUCH_PORT;
+    }
+    if (spec->kind == PortSpec::Kind::Virtual) {
+        links_[current_] = std::make_unique<VirtualLink>();
+        return PE_OK;
+    }
+    std::unique_ptr<SerialLink> link;
+    const auto timeout =
+        serialTimeout_.count() > 0 ? serialTimeout_ : SerialLink::kDefaultAnswerTimeout;
+    const int16_t code = SerialLink::open(spec->device, timeout, link);
+    if (code == PE_OK && link) {
+        links_[current_] = std::move(link);
+    }
+    return code;
+}
+
+void LinkRegistry::disconnect() {
+    links_.erase(current_);
+}
+
+PhoneLink *LinkRegistry::current() {
+    const auto it = links_.find(current_);
+    return it == links_.end() ? nullptr : it->second.get();
+}
+
+Phone *LinkRegistry::currentPhone() {
+    PhoneLink *link = current();
+    return link && link->alive() ? link->phone() : nullptr;
+}
+
+void LinkRegistry::closeVirtualLinks() {
+    for (auto it = links_.begin(); it != links_.end();) {
+        if (dynamic_cast<VirtualLink *>(it->second.get())) {
+            it = links_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+}  // namespace phoneeng

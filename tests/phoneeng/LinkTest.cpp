@@ -1,0 +1,184 @@
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "VirtualTestSupport.h"
+#include "phone/PortSpec.h"
+
+using namespace phoneeng;
+using virtualtest::VirtualPhoneTest;
+
+TEST(LinkPortSpec, ReadsVirtualComAndPathsWithTheProtocolLetter) {
+    for (const char *text : {"VIRTUAL", "virtual", "Virtual", " VIRTUAL "}) {
+        auto spec = parsePortSpec(text);
+        ASSERT_TRUE(spec) << text;
+        EXPECT_EQ(spec->kind, PortSpec::Kind::Virtual);
+        EXPECT_EQ(spec->protocol, 0);
+    }
+    auto f = parsePortSpec("virtualf");
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->kind, PortSpec::Kind::Virtual);
+    EXPECT_EQ(f->protocol, 'F');
+
+    auto com = parsePortSpec("COM3F");
+    ASSERT_TRUE(com);
+    EXPECT_EQ(com->kind, PortSpec::Kind::Serial);
+    EXPECT_EQ(com->device, "/dev/ttyS2");
+    EXPECT_EQ(com->protocol, 'F');
+    EXPECT_EQ(parsePortSpec("com12")->device, "/dev/ttyS11");
+
+    auto path = parsePortSpec("/dev/nullF");
+    ASSERT_TRUE(path);
+    EXPECT_EQ(path->device, "/dev/null");
+    EXPECT_EQ(path->protocol, 'F');
+
+    for (const char *bad :
+         {"", "   ", "VIRTUALX", "VIRTUALFF", "COM0", "COM", "COMx", "COM999", "LPT1", "ttyS0"}) {
+        EXPECT_FALSE(parsePortSpec(bad)) << bad;
+    }
+}
+
+TEST_F(VirtualPhoneTest, LinkConnectsEachInstanceOnItsOwn) {
+    EXPECT_EQ(isalive(), 1);
+    set_vlkr_instance(7);
+    EXPECT_EQ(isalive(), 0);
+    EXPECT_EQ(getrflevel(nullptr), PE_NOT_CONNECTED);
+    EXPECT_EQ(init("virtualF", PE_CONNECTION_INFRARED), PE_OK);
+    EXPECT_EQ(isalive(), 1);
+    terminate();
+    EXPECT_EQ(isalive(), 0);
+    set_vlkr_instance(0);
+    EXPECT_EQ(isalive(), 1);
+    terminate();
+    EXPECT_EQ(isalive(), 0);
+    terminate();  // nothing left to close
+    EXPECT_EQ(isalive(), 0);
+}
+
+TEST_F(VirtualPhoneTest, LinkRefusesBadPortsAndTypesAtOnce) {
+    EXPECT_EQ(init("VIRTUAL", 2), PE_BAD_ARGUMENT);
+    EXPECT_EQ(init("VIRTUAL", -1), PE_BAD_ARGUMENT);
+    EXPECT_EQ(init(nullptr, 0), PE_NO_SUCH_PORT);
+    EXPECT_EQ(init("nowhere", 0), PE_NO_SUCH_PORT);
+    EXPECT_EQ(init("/dev/phoneeng-no-such-device", 0), PE_NO_SUCH_PORT);
+    EXPECT_EQ(init("/dev/null", 0), PE_NO_SUCH_PORT);  // opens, but is no terminal
+    EXPECT_EQ(init("COM250F", 0), PE_NO_SUCH_PORT);
+    EXPECT_EQ(isalive(), 0);  // a failed init leaves the instance without a link
+}
+
+namespace {
+
+struct Pty {
+    int master = -1;
+    std::string slave;
+    Pty() {
+        master = posix_openpt(O_RDWR | O_NOCTTY);
+        if (master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0) {
+            slave = ptsname(master);
+        }
+    }
+    ~Pty() {
+        if (master >= 0) {
+            close(master);
+        }
+    }
+};
+
+}  // namespace
+
+TEST_F(VirtualPhoneTest, LinkGivesTimeoutForASilentSerialDevice) {
+    linkRegistry().setSerialAnswerTimeout(std::chrono::milliseconds(150));
+    Pty pty;
+    ASSERT_FALSE(pty.slave.empty());
+    EXPECT_EQ(init(pty.slave.c_str(), 0), PE_TIMEOUT);
+    EXPECT_EQ(init((pty.slave + "F").c_str(), 0), PE_TIMEOUT);
+    EXPECT_EQ(isalive(), 0);
+    linkRegistry().setSerialAnswerTimeout(std::chrono::milliseconds(0));
+}
+
+TEST_F(VirtualPhoneTest, LinkRefusesASerialDeviceItCannotSpeakTo) {
+    linkRegistry().setSerialAnswerTimeout(std::chrono::milliseconds(2000));
+    Pty pty;
+    ASSERT_FALSE(pty.slave.empty());
+    // Something answers once the device is open (bytes waiting before the
+    // open are flushed as line noise).
+    std::atomic<bool> done{false};
+    std::thread talker([&] {
+        while (!done) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            (void)!write(pty.master, "\x1e\x0c", 2);
+        }
+    });
+    EXPECT_EQ(init(pty.slave.c_str(), 0), PE_NOT_SUPPORTED);
+    done = true;
+    talker.join();
+    EXPECT_EQ(isalive(), 0);
+    linkRegistry().setSerialAnswerTimeout(std::chrono::milliseconds(0));
+}
+
+TEST_F(VirtualPhoneTest, LinkEverythingThatNeedsAPhoneSaysNotConnected) {
+    terminate();
+    char buf[64] = "untouched";
+    int32_t v = 0;
+    EXPECT_EQ(getimei(buf, sizeof buf), PE_NOT_CONNECTED);
+    EXPECT_STREQ(buf, "");  // a failed text call leaves an empty text
+    EXPECT_EQ(lookupnetwork(buf, sizeof buf), PE_NOT_CONNECTED);
+    EXPECT_EQ(getnetworkinfo(buf, sizeof buf, nullptr, 0, nullptr, 0), PE_NOT_CONNECTED);
+    EXPECT_EQ(getbatterylevel(&v), PE_NOT_CONNECTED);
+    EXPECT_EQ(uses_acdc_power(), 0);
+    EXPECT_EQ(getdisplaystatus(buf, sizeof buf), PE_NOT_CONNECTED);
+    EXPECT_EQ(dialvoice("123"), PE_NOT_CONNECTED);
+    EXPECT_EQ(hangup(), PE_NOT_CONNECTED);
+    EXPECT_EQ(answercall(), PE_NOT_CONNECTED);
+    EXPECT_EQ(reset("soft"), PE_NOT_CONNECTED);
+    EXPECT_EQ(gsmbeep(1), PE_NOT_CONNECTED);
+    EXPECT_EQ(netmonitor("01", buf, sizeof buf), PE_NOT_CONNECTED);
+    EXPECT_EQ(setlogo("text", "Hello", ""), PE_NOT_CONNECTED);
+    EXPECT_EQ(setdatetime(2004, 1, 1, 0, 0, 0), PE_NOT_CONNECTED);
+    EXPECT_EQ(getalarm(&v, &v, &v), PE_NOT_CONNECTED);
+    EXPECT_EQ(sendsms("+15555550123", "hi", 1, 1), PE_NOT_CONNECTED);
+    EXPECT_EQ(getsms(0, buf, sizeof buf, buf, sizeof buf), PE_GETSMS_END);
+    EXPECT_EQ(getsmsmsgcount(PE_BOX_INBOX), 0);
+    EXPECT_EQ(getsmsmsgtotal(), 0);
+    EXPECT_EQ(getsmsmsgdata(PE_BOX_INBOX, 1, PE_SMSFIELD_ENCODING, nullptr, 0), -PE_NOT_CONNECTED);
+    EXPECT_EQ(getphonebookentry(1, PE_MEM_SIM, buf, 64, buf, 64, &v), PE_NOT_CONNECTED);
+    EXPECT_EQ(setspeeddial(2, 1, 1), PE_NOT_CONNECTED);
+    EXPECT_EQ(logo_upload(), PE_NOT_CONNECTED);
+    EXPECT_EQ(logo_download(PE_LOGO_OPERATOR), PE_NOT_CONNECTED);
+    EXPECT_EQ(sendoplogoviasms("+15555550123"), PE_NOT_CONNECTED);
+    EXPECT_EQ(logo_getlastreceived(), 0);
+    EXPECT_EQ(ringtone_upload(1), PE_NOT_CONNECTED);
+    EXPECT_EQ(ringtone_sendsms("+15555550123"), PE_NOT_CONNECTED);
+    EXPECT_EQ(play_tone(15, 880, 1), PE_NOT_CONNECTED);
+    EXPECT_EQ(phoneeng_virtual_incoming_call("+15555550101", ""), PE_NOT_CONNECTED);
+    EXPECT_EQ(incomingevent(), 0);
+    EXPECT_EQ(smsreceivedcount(), 0);
+    EXPECT_EQ(getsmssendack(&v, &v), 0);
+    EXPECT_EQ(bitmap_received(), 0);
+}
+
+TEST_F(VirtualPhoneTest, LinkEventsBelongToEachLink) {
+    set_vlkr_instance(1);
+    ASSERT_EQ(init("VIRTUAL", 0), PE_OK);
+    set_vlkr_instance(0);
+    ASSERT_EQ(phoneeng_virtual_incoming_call("+15555550102", ""), PE_OK);
+    EXPECT_EQ(incomingevent(), 1);
+    EXPECT_EQ(incomingevent(), 0);
+    set_vlkr_instance(1);
+    EXPECT_EQ(incomingevent(), 1);  // the other link sees the call too, once
+    EXPECT_EQ(incomingevent(), 0);
+
+    // A send acknowledgement goes back to the link that sent.
+    ASSERT_EQ(sendsms("+15555550999", "to someone", 1, 1), PE_OK);
+    set_vlkr_instance(0);
+    int32_t data = -1, ack = -1;
+    EXPECT_EQ(getsmssendack(&data, &ack), 0);
+    set_vlkr_instance(1);
+    EXPECT_EQ(getsmssendack(&data, &ack), 1);
+    EXPECT_EQ(ack, 1);
+    terminate();
+}

@@ -1,0 +1,101 @@
+// A fixture for tests that drive the engine's virtual phone through the call
+// set: each test gets its own state folder (PHONEENG_VIRTUAL_DIR, HOME and
+// XDG_DATA_HOME point into it), fresh engine settings and a phone restarted
+// from that folder, connected on instance 0.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "Engine.h"
+#include "phone/LinkRegistry.h"
+#include "phone/SmsSettings.h"
+#include "phone/TextCodec.h"
+#include "phoneeng.h"
+
+namespace virtualtest {
+
+class VirtualPhoneTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/phoneeng-virtual-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir_ = pattern;
+        setenv("PHONEENG_VIRTUAL_DIR", dir_.c_str(), 1);
+        setenv("HOME", dir_.c_str(), 1);
+        setenv("XDG_DATA_HOME", (dir_ + "/data").c_str(), 1);
+        phoneeng::smsSettings() = phoneeng::SmsSettings{};
+        phoneeng::engine().logo = phoneeng::Logo{};
+        phoneeng::engine().ringTone = phoneeng::RingTone{};
+        phoneeng::engine().lastReceivedLoaded = false;
+        set_vlkr_instance(0);
+        ASSERT_EQ(phoneeng_virtual_reload(), PE_OK);
+        ASSERT_EQ(init("VIRTUAL", PE_CONNECTION_SERIAL), PE_OK);
+    }
+
+    void TearDown() override {
+        set_vlkr_instance(0);
+        phoneeng_virtual_reload();
+        std::error_code ignored;
+        std::filesystem::permissions(dir_, std::filesystem::perms::owner_all, ignored);
+        std::filesystem::remove_all(dir_, ignored);
+    }
+
+    // Restarts the phone from its state file and connects again.
+    void restart() {
+        ASSERT_EQ(phoneeng_virtual_reload(), PE_OK);
+        ASSERT_EQ(init("VIRTUAL", PE_CONNECTION_SERIAL), PE_OK);
+    }
+
+    std::string statePath() const { return dir_ + "/virtual-phone.state"; }
+    const std::string &dir() const { return dir_; }
+
+private:
+    std::string dir_;
+};
+
+// Text of a call that fills a buffer, with the code checked.
+template <class F>
+std::string textOf(F fn, int32_t len = 256) {
+    std::vector<char> buf(static_cast<size_t>(len), ' ');
+    EXPECT_EQ(fn(buf.data(), len), PE_OK);
+    return std::string(buf.data());
+}
+
+// Message field 1, 2, 3 or 6 as 8-bit text.
+inline std::string messageField(int32_t box, int32_t n, int32_t field) {
+    std::vector<char> buf(1024, ' ');
+    EXPECT_EQ(getsmsmsgdata(box, n, field, buf.data(), 1024), PE_OK);
+    return std::string(buf.data());
+}
+
+// Message field 1 as UTF-16 (for Unicode and binary messages).
+inline std::u16string messageText16(int32_t box, int32_t n) {
+    std::vector<uint16_t> buf(2048, 0x20);
+    EXPECT_EQ(getsmsmsgdata(box, n, PE_SMSFIELD_TEXT, buf.data(), 2048), PE_OK);
+    std::u16string out;
+    for (size_t i = 0; buf[i]; ++i) {
+        out.push_back(static_cast<char16_t>(buf[i]));
+    }
+    return out;
+}
+
+inline std::string readFile(const std::string &path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+inline void writeFile(const std::string &path, const std::string &text) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << text;
+}
+
+}  // namespace virtualtest
