@@ -1,0 +1,100 @@
+// The main window's document display: the kind switch, the redraw of the
+// zoomed view, New and the question before a modified logo is dropped.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "canvas/FrameBox.h"
+#include "canvas/KindLayout.h"
+#include "canvas/LogoKind.h"
+#include "canvas/PreviewBox.h"
+#include "canvas/ZoomView.h"
+#include "shell/FrmMain.h"
+
+namespace glyphsmith {
+
+void FrmMain::optOperator_Click() {
+    switchKind(kOperatorLogo);
+}
+
+void FrmMain::optCallerGroup_Click() {
+    switchKind(kCallerGroupLogo);
+}
+
+void FrmMain::optPicture_Click() {
+    switchKind(kPictureMessage);
+}
+
+void FrmMain::optStartup_Click() {
+    switchKind(kStartupLogo);
+}
+
+void FrmMain::switchKind(int kind) {
+    QRadioButton *const options[kLogoKindCount] = {optOperator, optCallerGroup, optPicture,
+                                                   optStartup};
+    const LogoKindInfo &info = logoKindInfo(kind);
+    options[info.kind]->setChecked(true);
+    doc_.iLogoKind = info.kind;
+
+    const bool allowed = transferAllowed(PhoneCapabilities(), info.kind);
+    cmdUpload->setEnabled(allowed);
+    cmdDownload->setEnabled(allowed);
+
+    applyLayout(kindLayout(info.kind));
+    RedrawCanvas();
+    // what lies outside the new size is cleared; what fits carries over
+    doc_.clearPreviewOutside(info.width, info.height);
+    picReal->update();
+    doc_.iLogoWidth = static_cast<qint16>(info.width);
+    doc_.iLogoHeight = static_cast<qint16>(info.height);
+    doc_.sLogoPath.clear();
+}
+
+void FrmMain::RedrawCanvas() {
+    doc_.redrawCanvas();
+    picContainer->update();
+    picReal->update();
+    shpPreviewFrame->setGeometry(picReal->geometry().adjusted(-1, -1, 1, 1));
+    shpPreviewFrame->show();
+    shpPreviewFrame->update();
+}
+
+void FrmMain::BlankCanvas() {
+    doc_.blankCanvas();
+    picContainer->update();
+    picReal->update();
+}
+
+void FrmMain::AskSaveChanges() {
+    if (doc_.bModified && env_.messages &&
+        env_.messages->askYesNo(this, QStringLiteral("Save As"),
+                                QStringLiteral("Save current edited logo?"))) {
+        mnuSave_Click();
+    }
+}
+
+void FrmMain::mnuNew_Click() {
+    setHourglass(true);
+    AskSaveChanges();
+    EnsureConnected();
+    doc_.bModified = false;
+    doc_.sLogoPath.clear();
+    ClearUndo();
+    ResetTools();
+    picTest = QImage();
+    BlankCanvas();
+    lblPath->setText(QStringLiteral("Untitled"));
+    update();
+    cmdPencil_Click();
+    setHourglass(false);
+}
+
+void FrmMain::cmdNew_Click() {
+    mnuNew_Click();
+    cmdPencil_Click();
+    picContainer->setFocus();
+    txtStat1->setText(QStringLiteral("Ready"));
+}
+
+}  // namespace glyphsmith

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "MainWindowTest.h"
+#include "shell/FrmAbout.h"
+#include "shell/FrmSplash.h"
+#include "shell/HelpWindow.h"
+#include "shell/SingleInstance.h"
+
+using namespace glyphsmith;
+using glyphsmith::test::MainWindowTest;
+
+namespace {
+
+TEST(FrmSplashTest, ShowsForThreeSecondsAtMost) {
+    auto *splash = new FrmSplash;
+    EXPECT_EQ(splash->objectName(), QStringLiteral("frmSplash"));
+    EXPECT_EQ(splash->size(), QSize(492, 269));
+    QSignalSpy finished(splash, &FrmSplash::finished);
+    QPointer<FrmSplash> alive(splash);
+    splash->showCentred();
+    auto *timer = splash->findChild<QTimer *>(QStringLiteral("Timer1"));
+    ASSERT_NE(timer, nullptr);
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_TRUE(timer->isSingleShot());
+    EXPECT_EQ(timer->interval(), 3000);
+    QTest::keyClick(splash, Qt::Key_Space);
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_FALSE(splash->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return alive.isNull(); }, 2000));  // unloaded
+}
+
+TEST(FrmSplashTest, ClickAndTimerEndItOnlyOnce) {
+    FrmSplash *splash = new FrmSplash;
+    QSignalSpy finished(splash, &FrmSplash::finished);
+    splash->showCentred();
+    QTest::mouseClick(splash, Qt::LeftButton);
+    splash->Timer1_Timer();
+    EXPECT_EQ(finished.count(), 1);
+}
+
+TEST(FrmAboutTest, CaptionNamesTheApplicationAndOkCloses) {
+    FrmAbout about;
+    EXPECT_EQ(about.objectName(), QStringLiteral("frmAbout"));
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("About Glyphsmith"));
+    about.show();
+    about.findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+    EXPECT_FALSE(about.isVisible());
+}
+
+TEST(HelpWindowTest, OpensWelcomeFromTheHelpFolderOrTheBuiltInPages) {
+    QTemporaryDir dir;
+    EXPECT_EQ(HelpWindow::topicUrl(dir.path(), QStringLiteral("Welcome.htm")),
+              QUrl(QStringLiteral("qrc:/help/Welcome.htm")));
+    QFile page(dir.filePath(QStringLiteral("Welcome.htm")));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write("<html><body>hello</body></html>");
+    page.close();
+    EXPECT_EQ(HelpWindow::topicUrl(dir.path(), QStringLiteral("Welcome.htm")),
+              QUrl::fromLocalFile(dir.filePath(QStringLiteral("Welcome.htm"))));
+    // a file named as the help file: its folder holds the pages
+    EXPECT_EQ(HelpWindow::topicUrl(dir.filePath(QStringLiteral("Glyphsmith.chm")),
+                                   QStringLiteral("Welcome.htm")),
+              QUrl::fromLocalFile(dir.filePath(QStringLiteral("Welcome.htm"))));
+    EXPECT_EQ(HelpWindow::topicUrl(QString(), QStringLiteral("Welcome.htm")),
+              QUrl(QStringLiteral("qrc:/help/Welcome.htm")));
+}
+
+TEST_F(MainWindowTest, ContentsOpensTheHelpAtWelcome) {
+    home.writeSettings({QStringLiteral("HelpFilePath=") + home.root + QStringLiteral("/nohelp")});
+    FrmMain &w = start();
+    w.mnuContents->trigger();
+    auto *help = w.findChild<HelpWindow *>(QStringLiteral("frmHelp"));
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->currentSource(), QUrl(QStringLiteral("qrc:/help/Welcome.htm")));
+}
+
+TEST(SingleInstanceTest, SecondInstanceFindsTheFirstAndAsksItToTheFront) {
+    const QString key =
+        SingleInstance::keyForSettings(QTemporaryDir().path() + QStringLiteral("/Glyphsmith.ini"));
+    SingleInstance first(key);
+    ASSERT_TRUE(first.claim());
+    QSignalSpy activated(&first, &SingleInstance::activationRequested);
+
+    SingleInstance second(key);
+    EXPECT_FALSE(second.claim());
+    EXPECT_TRUE(second.activateRunning());
+    EXPECT_TRUE(activated.wait(3000) || activated.count() == 1);
+    EXPECT_EQ(activated.count(), 1);
+}
+
+TEST(SingleInstanceTest, KeysDifferPerSettingsFile) {
+    EXPECT_NE(SingleInstance::keyForSettings(QStringLiteral("/a/Glyphsmith.ini")),
+              SingleInstance::keyForSettings(QStringLiteral("/b/Glyphsmith.ini")));
+    EXPECT_EQ(SingleInstance::keyForSettings(QStringLiteral("/a/Glyphsmith.ini")),
+              SingleInstance::keyForSettings(QStringLiteral("/a//Glyphsmith.ini")));
+}
+
+TEST(SingleInstanceTest, KeyIsFreeAgainWhenTheFirstEnds) {
+    const QString key =
+        SingleInstance::keyForSettings(QTemporaryDir().path() + QStringLiteral("/x.ini"));
+    {
+        SingleInstance first(key);
+        ASSERT_TRUE(first.claim());
+    }
+    SingleInstance next(key);
+    EXPECT_TRUE(next.claim());
+}
+
+}  // namespace
