@@ -181,6 +181,27 @@ TEST(LogoRoundTrip, BmpVariantsFromOtherWriters) {
     EXPECT_EQ(readInto(topDown).bitmap(), op.bitmap());
 }
 
+TEST(LogoRoundTrip, BmpWithCoreAndLargerInfoHeaders) {
+    const Logo op = logoWith(LogoType::Operator, {{0, 0}, {71, 13}, {8, 1}});
+    const auto bmp = encodeLogo(op, LogoFormat::Bmp);
+    const std::vector<uint8_t> rows(bmp.begin() + 62, bmp.end());
+
+    // 12-byte core header, 3-byte palette entries.
+    std::vector<uint8_t> core = {'B', 'M', 0, 0, 0, 0,  0, 0,  0, 0, 32, 0, 0,
+                                 0,   12,  0, 0, 0, 72, 0, 14, 0, 1, 0,  1, 0};
+    core.insert(core.end(), {0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00});
+    core.insert(core.end(), rows.begin(), rows.end());
+    EXPECT_EQ(readInto(core).bitmap(), op.bitmap());
+
+    // 124-byte header: the palette follows the longer header.
+    std::vector<uint8_t> v5(bmp.begin(), bmp.begin() + 54);
+    v5[14] = 124;
+    v5[10] = 14 + 124 + 8;
+    v5.resize(14 + 124, 0);
+    v5.insert(v5.end(), bmp.begin() + 54, bmp.end());
+    EXPECT_EQ(readInto(v5).bitmap(), op.bitmap());
+}
+
 TEST(LogoRoundTrip, SizesWithoutATypePickOne) {
     EXPECT_EQ(typeForSize(72, 14, LogoType::None), LogoType::Operator);
     EXPECT_EQ(typeForSize(72, 14, LogoType::Caller), LogoType::Caller);

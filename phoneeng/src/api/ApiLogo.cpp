@@ -119,8 +119,7 @@ int16_t logo_setpixel(int32_t x, int32_t y, int16_t value) {
 }
 
 int16_t logo_getpixel(int32_t x, int32_t y) {
-    return locked(int16_t{1},
-                  [&] { return int16_t{logo().pixel(x, y) ? int16_t{0} : int16_t{1}}; });
+    return locked(int16_t{1}, [&] { return static_cast<int16_t>(logo().pixel(x, y) ? 0 : 1); });
 }
 
 int16_t logo_setmessage(const void *data, int32_t bytes, int32_t unicode) {
