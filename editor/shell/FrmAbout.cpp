@@ -35,6 +35,7 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent) {
         this);
     description->setObjectName(QStringLiteral("lblDescription"));
     description->setWordWrap(true);
+    description->setFixedWidth(290);
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
@@ -56,7 +57,7 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent) {
     auto *all = new QVBoxLayout(this);
     all->addLayout(top);
     all->addLayout(buttons);
-    setFixedWidth(400);
+    all->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 }  // namespace glyphsmith

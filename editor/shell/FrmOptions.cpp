@@ -30,7 +30,7 @@ FrmOptions::FrmOptions(const QString &settingsFile, PortProber *ports, QWidget *
 
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("picOptions"));
-    picture->setPixmap(Artwork::connectionIcon(102).scaled(32, 32));
+    picture->setPixmap(Artwork::windowIcon().pixmap(40, 40));
     picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     cmbPort_ = new QComboBox(this);
