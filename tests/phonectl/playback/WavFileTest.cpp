@@ -77,3 +77,25 @@ TEST(WavFile, WritesAtomicallyAndReportsFailures) {
     EXPECT_TRUE(WavFile::read(path));  // the old file is still whole
     EXPECT_FALSE(WavFile::read(dir.filePath("nothing.wav")));
 }
+
+TEST(WavFile, AnyPrefixOrCorruptionDecodesSafely) {
+    QByteArray image = WavFile::encode(sample());
+    image.insert(36, QByteArray("LIST\x04\x00\x00\x00"
+                                "abcd",
+                                12));
+    for (qsizetype n = 0; n < image.size(); ++n) {
+        EXPECT_FALSE(WavFile::decode(image.left(n))) << n;
+    }
+    quint32 seed = 12345;
+    for (int round = 0; round < 2000; ++round) {
+        QByteArray damaged = image;
+        for (int k = 0; k < 3; ++k) {
+            seed = seed * 1664525u + 1013904223u;
+            damaged[qsizetype(seed % quint32(damaged.size()))] = char(seed >> 24);
+        }
+        const auto audio = WavFile::decode(damaged);
+        if (audio) {
+            EXPECT_LE(audio->samples.size() * 2, size_t(damaged.size()));
+        }
+    }
+}
