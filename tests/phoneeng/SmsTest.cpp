@@ -244,3 +244,24 @@ TEST_F(VirtualPhoneTest, SmsWaitingSendEndsWithTimeoutWhenTheNetworkIsSlower) {
     EXPECT_EQ(getsmssentread(PE_BOX_OUTBOX, 2), 1);
     EXPECT_EQ(smssendwaiting(), 0);
 }
+
+TEST_F(VirtualPhoneTest, SmsFullBoxesRefuseOrFailDelivery) {
+    while (getsmsmsgcount(PE_BOX_INBOX) < 100) {
+        ASSERT_EQ(sendsms(kOwn, "filler", 1, 1), PE_OK);
+    }
+    EXPECT_EQ(textOf(getdisplaystatus, 32)[7], '1');  // message memory full
+    int32_t data = 0, ack = 0;
+    while (getsmssendack(&data, &ack)) {
+    }
+    ASSERT_EQ(sendsms(kOwn, "no room", 1, 1 | PE_SMS_DELIVERY_REPORT), PE_OK);
+    EXPECT_EQ(getsmsmsgcount(PE_BOX_INBOX), 100);
+    ASSERT_EQ(getsmssendack(&data, &ack), 1);
+    EXPECT_EQ(ack, 0);  // not delivered
+    EXPECT_EQ(messageField(PE_BOX_REPORTS, 1, PE_SMSFIELD_TEXT), "Not delivered");
+    while (getsmsmsgcount(PE_BOX_OUTBOX) < 100) {
+        ASSERT_EQ(sendsms(kOther, "filler", 1, 1), PE_OK);
+    }
+    EXPECT_EQ(sendsms(kOther, "one too many", 1, 1), PE_PHONE_ERROR);
+    ASSERT_EQ(deletesmsmsg(PE_BOX_OUTBOX, 1), PE_OK);
+    EXPECT_EQ(sendsms(kOther, "room again", 1, 1), PE_OK);
+}
