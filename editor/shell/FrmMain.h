@@ -4,7 +4,8 @@
 // reaches the phone.
 //
 // The window's members are spread over one file per area:
-//   shell/FrmMain.cpp             construction, menus, layout, start-up, shutdown
+//   shell/FrmMain.cpp             construction, layout, start-up, shutdown
+//   shell/FrmMainControls.cpp     the controls and their handler connections
 //   shell/FrmMainWindows.cpp      the dialogs the shell opens (about, options, help)
 //   canvas/FrmMainCanvas.cpp      the canvas, New and the kind switch
 //   canvas/FrmMainToolsPending.cpp   drawing tools, selection, undo
