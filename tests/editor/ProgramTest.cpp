@@ -1,7 +1,10 @@
 // The program itself, started as a process on the offscreen platform.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -36,12 +39,17 @@ protected:
                 first.waitForFinished(5000);
             }
         }
+        // what the ended program leaves behind
+        QFile::remove(QDir::tempPath() + u'/' + key() + QStringLiteral(".lock"));
+        QLocalServer::removeServer(key());
+    }
+    QString key() const {
+        return glyphsmith::SingleInstance::keyForSettings(
+            dir.path() + QStringLiteral("/.config/Glyphsmith.ini"));
     }
     bool firstIsListening() {
-        const QString key = glyphsmith::SingleInstance::keyForSettings(
-            dir.path() + QStringLiteral("/.config/Glyphsmith.ini"));
         QLocalSocket socket;
-        socket.connectToServer(key);
+        socket.connectToServer(key());
         return socket.waitForConnected(200);
     }
 
