@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 #include "canvas/FrameBox.h"
 #include "canvas/KindLayout.h"
@@ -337,6 +338,11 @@ void FrmMain::connectHandlers() {
     connect(tmrTimes, &QTimer::timeout, this, &FrmMain::tmrTimes_Timer);
     connect(Timer1, &QTimer::timeout, this, &FrmMain::Timer1_Timer);
     // tmrChkConnection is never enabled and has no handler.
+
+    // F1 opens the help file anywhere in the window (the menu entries
+    // themselves carry no shortcut keys)
+    auto *f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, this, &FrmMain::mnuContents_Click);
 }
 
 }  // namespace glyphsmith

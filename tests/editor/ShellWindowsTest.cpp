@@ -82,6 +82,10 @@ TEST_F(MainWindowTest, ContentsOpensTheHelpAtWelcome) {
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->currentSource(), QUrl(QStringLiteral("qrc:/help/Welcome.htm")));
+    help->close();
+    QTest::keyClick(&w, Qt::Key_F1);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(w.findChildren<HelpWindow *>().size(), 1);
 }
 
 TEST(SingleInstanceTest, SecondInstanceFindsTheFirstAndAsksItToTheFront) {
