@@ -99,11 +99,17 @@ QString toText(const QVariant &v) {
             return QString(v.toChar());
         case QMetaType::Bool:
             return v.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+        case QMetaType::Float:
+        case QMetaType::Double:
+            return QString::number(v.toDouble(), 'g', 15);
         default:
             break;
     }
-    if (std::optional<double> d = toNumber(v)) {
-        return QString::number(*d, 'g', 15);
+    if (v.metaType().flags() & QMetaType::IsEnumeration) {
+        return QString::number(v.toLongLong());
+    }
+    if (toNumber(v)) {  // an integer: its exact digits
+        return v.toString();
     }
     throwTypeMismatch();
 }

@@ -68,7 +68,8 @@ TEST_F(ControlTest, ConnectResetsSmsSettingsOnlyWhenNotConnected) {
 }
 
 TEST_F(ControlTest, DisconnectTerminatesButPollingGoesOn) {
-    connect();
+    control->Connect();
+    fakeengine::reset();
     control->Disconnect();
     EXPECT_EQ(calls(), (Lines{"set_vlkr_instance(H)", "terminate()"}));
     EXPECT_FALSE(control->Connected());

@@ -56,6 +56,9 @@ TEST(DispatchArguments, BooleansAndTexts) {
     EXPECT_EQ(conv(0, ArgType::Bool), QVariant(false));
     EXPECT_EQ(errorOf([] { conv(QStringLiteral("maybe"), ArgType::Bool); }), qint32(0x80020005));
     EXPECT_EQ(conv(5, ArgType::String), QVariant(QStringLiteral("5")));
+    EXPECT_EQ(conv(qlonglong(358401234567890123), ArgType::String),
+              QVariant(QStringLiteral("358401234567890123")));
+    EXPECT_EQ(conv(2.5, ArgType::String), QVariant(QStringLiteral("2.5")));
     EXPECT_EQ(conv(QByteArray("ab\xe9"), ArgType::String), QVariant(QStringLiteral("ab\u00e9")));
     EXPECT_EQ(conv(QVariant(), ArgType::String), QVariant(QString()));
     EXPECT_EQ(errorOf([] { conv(QImage(), ArgType::String); }), qint32(0x80020005));
