@@ -53,6 +53,7 @@ FrmMain::FrmMain(EditorEnvironment env, const QString &commandLine, QWidget *par
     buildCanvas();
     buildToolBox();
     buildStatusBar();
+    buildDrawingControls();
 
     Velk = new VelkorControl(client_);
     Velk->setObjectName(QStringLiteral("Velk"));

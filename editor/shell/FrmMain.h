@@ -8,7 +8,10 @@
 //   shell/FrmMainControls.cpp     the controls and their handler connections
 //   shell/FrmMainWindows.cpp      the dialogs the shell opens (about, options, help)
 //   canvas/FrmMainCanvas.cpp      the canvas, New and the kind switch
-//   canvas/FrmMainToolsPending.cpp   drawing tools, selection, undo
+//   canvas/FrmMainTools.cpp       tool buttons, the zoomed view's mouse handlers
+//   canvas/FrmMainSelection.cpp   area selector, floating picture, Delete
+//   canvas/FrmMainLogoOps.cpp     flips, inverse, undo
+//   canvas/FrmMainDrawingControls.cpp  rubber bands, pointer pictures, text dialog
 //   files/FrmMainFilesPending.cpp    logo files, canvas <-> logo object
 //   phone/FrmMainPhone.cpp        connection, status bar, restart, clock
 //   phone/FrmMainTransferPending.cpp  download and upload
@@ -27,6 +30,8 @@
 #include <QTimer>
 
 #include "canvas/LogoDocument.h"
+#include "canvas/SelectionState.h"
+#include "canvas/ToolState.h"
 #include "shell/EditorEnvironment.h"
 
 class QAction;
@@ -41,10 +46,14 @@ class VelkorControl;
 
 namespace glyphsmith {
 
+class FloatingPicture;
 class FrameBox;
 class FrmAbout;
+class FrmDrawText;
 class HelpWindow;
+class LineControl;
 class PreviewBox;
+class ShapeControl;
 class ZoomView;
 struct KindLayout;
 
@@ -128,6 +137,16 @@ public:
     void picContainer_MouseMove(qint16 Button, qint16 Shift, float X, float Y);
     void picContainer_MouseUp(qint16 Button, qint16 Shift, float X, float Y);
     void picContainer_KeyDown(qint16 KeyCode, qint16 Shift);
+    // X, Y in the floating picture's own pixels.
+    void picMove_MouseDown(qint16 Button, qint16 Shift, float X, float Y);
+    void picMove_MouseMove(qint16 Button, qint16 Shift, float X, float Y);
+    void picMove_MouseUp(qint16 Button, qint16 Shift, float X, float Y);
+    // The drawing colour: the background of PicMseColor.
+    QRgb drawingColor() const;
+    // The text tool's dialog, created on first use and kept.
+    FrmDrawText *frmDrawText();
+    ToolState tools;
+    SelectionState selection;
 
     // ---- logo files (files/) ----
     void mnuOpen_Click();
@@ -207,6 +226,14 @@ public:
                 *cmdText = nullptr, *cmdFlipVertical = nullptr, *cmdFlipHorizontal = nullptr,
                 *cmdInverse = nullptr;
     QRadioButton *OptCut = nullptr, *OptCopy = nullptr;
+    FrameBox *shSel = nullptr;           // marks the chosen tool
+    ShapeControl *Shape1 = nullptr;      // rubber band of the box and ellipse tools
+    LineControl *Line2 = nullptr;        // rubber band of the line tool
+    ShapeControl *shRect = nullptr;      // the selection rectangle
+    FloatingPicture *picMove = nullptr;  // the selection's floating picture
+    QLabel *picPencil = nullptr, *picEraser = nullptr, *picFlood = nullptr, *picA = nullptr,
+           *picHand = nullptr;       // hidden, carry the view's pointer images
+    QWidget *PicMseColor = nullptr;  // hidden, its background is the drawing colour
 
     QFrame *fraStatusBar = nullptr;
     QLineEdit *txtStat1 = nullptr, *txtStat2 = nullptr, *txtStat3 = nullptr, *txtStat5 = nullptr,
@@ -241,6 +268,22 @@ private:
     // Hourglass (true) or normal (false) mouse pointer over the application.
     void setHourglass(bool on);
     void setConnectionIcon(int id);
+    // Drawing side (canvas/): controls, the steps every tool button shares,
+    // the parts of the mouse handlers, the commit after a shape.
+    void buildDrawingControls();
+    void chooseTool(QPushButton *button, QLabel *pointer, bool takeFocus);
+    bool beyondView(float X, float Y) const;
+    void commitDrawing();
+    void releaseShape(float X, float Y);
+    void textToolPress(float X, float Y);
+    void floodFillPress(float X, float Y);
+    void selectorMouseDown(float X, float Y);
+    void selectorMouseMove(float X, float Y);
+    void selectorMouseUp();
+    void copySelectionToClipboard();
+    // The logo size the library's logo object gives for the current kind.
+    QSize libraryLogoSize();
+    void wholeLogoOperation(void (*operation)(LogoDocument &, int, int));
 
     EditorEnvironment env_;
     QString commandLine_;
@@ -255,6 +298,7 @@ private:
     bool unloaded_ = false;
     QPointer<FrmAbout> frmAbout_;
     QPointer<HelpWindow> help_;
+    QPointer<FrmDrawText> frmDrawText_;
 };
 
 }  // namespace glyphsmith

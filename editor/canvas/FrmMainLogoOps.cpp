@@ -1,0 +1,75 @@
+// Whole-logo operations of the main window (flip horizontal, flip vertical,
+// inverse) and the one-step undo with its two buffers: picUndo holds the
+// document after the latest snapshot, picUndo2 the one before.
+#include <QPushButton>
+
+#include "canvas/LogoKind.h"
+#include "canvas/LogoTransforms.h"
+#include "canvas/PreviewBox.h"
+#include "canvas/ZoomView.h"
+#include "shell/FrmMain.h"
+#include "velkor17/VelkorControl.h"
+
+namespace glyphsmith {
+
+void FrmMain::TakeUndoSnapshot() {
+    doc_.picUndo2 = doc_.picUndo;
+    doc_.picUndo = doc_.preview().copy();
+    cmdUndo->setEnabled(true);
+}
+
+void FrmMain::ClearUndo() {
+    doc_.picUndo = QImage();
+    doc_.picUndo2 = QImage();
+    cmdUndo->setEnabled(false);
+}
+
+void FrmMain::cmdUndo_Click() {
+    cmdUndo->setEnabled(false);
+    doc_.view().fill(LogoDocument::kClearColor);
+    // an empty buffer gives an empty (clear) picture
+    doc_.preview().fill(LogoDocument::kClearColor);
+    if (!doc_.picUndo2.isNull()) {
+        pasteIntoPicture(doc_, doc_.picUndo2, QPoint(0, 0));
+    }
+    RedrawCanvas();
+    update();
+    picContainer->setFocus();
+}
+
+QSize FrmMain::libraryLogoSize() {
+    // TODO(velkor17): once FBLogo has LogoType, Width and Height, set
+    // Velk->Logo()->LogoType to fbLogoTypeForKind(doc_.iLogoKind) and read
+    // the size back from the logo object instead of the kind table.
+    const LogoKindInfo &info = logoKindInfo(doc_.iLogoKind);
+    return QSize(info.width, info.height);
+}
+
+void FrmMain::wholeLogoOperation(void (*operation)(LogoDocument &, int, int)) {
+    setHourglass(true);
+    const QSize size = libraryLogoSize();
+    doc_.iLogoWidth = static_cast<qint16>(size.width());
+    doc_.iLogoHeight = static_cast<qint16>(size.height());
+    operation(doc_, doc_.iLogoWidth, doc_.iLogoHeight);
+    picContainer->update();
+    picReal->update();
+    // the change is an edit like any other: it can be undone and is offered
+    // for saving
+    doc_.bModified = true;
+    TakeUndoSnapshot();
+    setHourglass(false);
+}
+
+void FrmMain::cmdInverse_Click() {
+    wholeLogoOperation(&invertLogo);
+}
+
+void FrmMain::cmdFlipHorizontal_Click() {
+    wholeLogoOperation(&flipLogoHorizontal);
+}
+
+void FrmMain::cmdFlipVertical_Click() {
+    wholeLogoOperation(&flipLogoVertical);
+}
+
+}  // namespace glyphsmith

@@ -1,0 +1,140 @@
+#include "canvas/ShapeRaster.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace glyphsmith {
+
+namespace {
+
+// Pixels lying exactly on an ellipse count as inside; the slack absorbs the
+// rounding of the square root.
+constexpr double kSlack = 1e-9;
+// No shape reaches further than this from its centre; keeps the loops small
+// whatever radii come in.
+constexpr int kReach = 4096;
+
+QPainter *beginAliased(QPainter &p) {
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    return &p;
+}
+
+QRect spanning(QPoint a, QPoint b) {
+    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                 QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+}
+
+// Half the width of the ellipse's row `dy` rows from the centre, in whole
+// pixels; -1 for rows outside the ellipse.
+int halfWidth(EllipseRadii r, int dy) {
+    if (r.vertical <= 0.0) {
+        return dy == 0 ? static_cast<int>(std::floor(std::min(r.horizontal, 1.0 * kReach) + kSlack))
+                       : -1;
+    }
+    const double t = static_cast<double>(dy) / r.vertical;
+    const double left = 1.0 - t * t;
+    if (left < -kSlack) {
+        return -1;
+    }
+    const double half = r.horizontal * std::sqrt(std::max(left, 0.0));
+    return static_cast<int>(std::floor(std::min(half, 1.0 * kReach) + kSlack));
+}
+
+}  // namespace
+
+void drawLine(QImage &picture, QPoint from, QPoint to, QRgb color) {
+    color |= 0xFF000000;
+    QPainter p(&picture);
+    beginAliased(p);
+    p.setPen(QPen(QColor::fromRgb(color), 1));
+    p.drawLine(from, to);
+    // the painter's own end-pixel rule differs between drawing paths; both
+    // ends belong to the line
+    p.fillRect(QRect(from, QSize(1, 1)), QColor::fromRgb(color));
+    p.fillRect(QRect(to, QSize(1, 1)), QColor::fromRgb(color));
+}
+
+void drawBoxOutline(QImage &picture, QPoint a, QPoint b, QRgb color) {
+    const QRect r = spanning(a, b);
+    const QColor c = QColor::fromRgb(color | 0xFF000000);
+    QPainter p(&picture);
+    beginAliased(p);
+    p.fillRect(QRect(r.left(), r.top(), r.width(), 1), c);
+    p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), c);
+    p.fillRect(QRect(r.left(), r.top(), 1, r.height()), c);
+    p.fillRect(QRect(r.right(), r.top(), 1, r.height()), c);
+}
+
+void fillBox(QImage &picture, QPoint a, QPoint b, QRgb color) {
+    QPainter p(&picture);
+    beginAliased(p);
+    p.fillRect(spanning(a, b), QColor::fromRgb(color | 0xFF000000));
+}
+
+std::optional<EllipseRadii> circleRuleRadii(double radius, double aspect) {
+    if (!std::isfinite(radius) || !std::isfinite(aspect) || radius < 0.0 || aspect < 0.0) {
+        return std::nullopt;
+    }
+    if (aspect < 1.0) {
+        return EllipseRadii{radius, radius * aspect};
+    }
+    return EllipseRadii{radius / aspect, radius};
+}
+
+bool ellipseContains(QPoint centre, EllipseRadii radii, int x, int y) {
+    const long dy = static_cast<long>(y) - centre.y();
+    const long dx = static_cast<long>(x) - centre.x();
+    if (dy > kReach || dy < -kReach) {
+        return false;
+    }
+    const int half = halfWidth(radii, static_cast<int>(dy));
+    return half >= 0 && std::labs(dx) <= half;
+}
+
+void drawEllipse(QImage &picture, QPoint centre, EllipseRadii radii, QRgb outline,
+                 std::optional<QRgb> fill) {
+    if (!(radii.horizontal >= 0.0) || !(radii.vertical >= 0.0)) {
+        return;
+    }
+    const int reach = static_cast<int>(std::floor(std::min(radii.vertical, 1.0 * kReach) + kSlack));
+    // rows outside the picture draw nothing, but their neighbours are needed
+    const int top = std::max(-reach, -centre.y() - 1);
+    const int bottom = std::min(reach, picture.height() - centre.y());
+    if (top > bottom) {
+        return;
+    }
+    std::vector<int> halves;
+    halves.reserve(static_cast<size_t>(bottom - top + 3));
+    for (int dy = top - 1; dy <= bottom + 1; ++dy) {
+        halves.push_back(halfWidth(radii, dy));
+    }
+    const auto half = [&](int dy) { return halves[static_cast<size_t>(dy - top + 1)]; };
+
+    QPainter p(&picture);
+    beginAliased(p);
+    const QColor edge = QColor::fromRgb(outline | 0xFF000000);
+    for (int dy = top; dy <= bottom; ++dy) {
+        const int h = half(dy);
+        if (h < 0) {
+            continue;
+        }
+        const int y = centre.y() + dy;
+        if (fill) {
+            p.fillRect(QRect(centre.x() - h, y, 2 * h + 1, 1), QColor::fromRgb(*fill | 0xFF000000));
+        }
+        // a pixel of this row is on the outline when it ends the row or when
+        // the row above or below is narrower than it reaches
+        const int inner = std::min({h - 1, half(dy - 1), half(dy + 1)});
+        if (inner < 0) {
+            p.fillRect(QRect(centre.x() - h, y, 2 * h + 1, 1), edge);
+        } else {
+            p.fillRect(QRect(centre.x() - h, y, h - inner, 1), edge);
+            p.fillRect(QRect(centre.x() + inner + 1, y, h - inner, 1), edge);
+        }
+    }
+}
+
+}  // namespace glyphsmith

@@ -1,0 +1,46 @@
+// The shapes the drawing tools put into the document picture, one picture
+// pixel per logo pixel. Everything is painted with the raster painter without
+// smoothing, so every pixel drawn is exactly the colour given; parts that fall
+// outside the picture are cut off.
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <optional>
+
+namespace glyphsmith {
+
+// A one-pixel line from `from` to `to`, both end pixels included.
+void drawLine(QImage &picture, QPoint from, QPoint to, QRgb color);
+
+// The one-pixel outline of the rectangle with opposite corners `a` and `b`,
+// both corner pixels included (the corners may come in any order).
+void drawBoxOutline(QImage &picture, QPoint a, QPoint b, QRgb color);
+
+// The rectangle with opposite corners `a` and `b` filled, both included.
+void fillBox(QImage &picture, QPoint a, QPoint b, QRgb color);
+
+// Radii of an ellipse in picture pixels.
+struct EllipseRadii {
+    double horizontal = 0.0;
+    double vertical = 0.0;
+};
+
+// The circle rule of the ellipse tools: `radius` is the horizontal radius when
+// `aspect` (vertical / horizontal) is below 1, and the vertical one otherwise;
+// the other radius follows from the aspect. Nothing for an aspect that is not
+// a finite number >= 0 or a radius below 0.
+std::optional<EllipseRadii> circleRuleRadii(double radius, double aspect);
+
+// Whether pixel (x, y) lies in the ellipse around pixel `centre`: its centre
+// is inside or on the ellipse. A vertical radius of 0 makes the ellipse the
+// single row through the centre. The set is symmetric about the centre.
+bool ellipseContains(QPoint centre, EllipseRadii radii, int x, int y);
+
+// The ellipse around pixel `centre`: its one-pixel outline (the pixels of the
+// ellipse with a left, right, upper or lower neighbour outside it) in
+// `outline`, and, when `fill` is given, the pixels inside in that colour.
+void drawEllipse(QImage &picture, QPoint centre, EllipseRadii radii, QRgb outline,
+                 std::optional<QRgb> fill = std::nullopt);
+
+}  // namespace glyphsmith

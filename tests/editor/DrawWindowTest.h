@@ -1,0 +1,80 @@
+// A started main window with helpers that drive the zoomed view with the
+// mouse as a user does (press, moves, release in view pixels) and read the
+// document back.
+#pragma once
+
+#include <QPoint>
+#include <QTest>
+#include <QWidget>
+#include <initializer_list>
+
+#include "MainWindowTest.h"
+#include "canvas/ZoomView.h"
+
+namespace glyphsmith::test {
+
+class DrawWindowTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        home.writeSettings({});
+        start();
+    }
+    LogoDocument &doc() { return window_->document(); }
+    FrmMain &w() { return *window_; }
+    QWidget *view() { return window_->picContainer; }
+
+    // The centre of logo pixel (x, y)'s cell in view pixels.
+    static QPoint cell(int x, int y) { return QPoint(x * 6 + 3, y * 6 + 3); }
+
+    void press(QPoint p, Qt::MouseButton b = Qt::LeftButton) {
+        QTest::mousePress(view(), b, Qt::NoModifier, p);
+    }
+    void move(QPoint p) { QTest::mouseMove(view(), p); }
+    void release(QPoint p, Qt::MouseButton b = Qt::LeftButton) {
+        QTest::mouseRelease(view(), b, Qt::NoModifier, p);
+    }
+    // Press at `from`, move through `via` and to `to`, release at `to`.
+    void drag(QPoint from, QPoint to, std::initializer_list<QPoint> via = {},
+              Qt::MouseButton b = Qt::LeftButton) {
+        press(from, b);
+        for (const QPoint &p : via) {
+            move(p);
+        }
+        move(to);
+        release(to, b);
+    }
+
+    bool set(int x, int y) { return doc().isPixelSet(x, y); }
+    // Set pixels of the preview (picture) inside the rectangle.
+    int countSet(const QRect &r) {
+        int n = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            for (int x = r.left(); x <= r.right(); ++x) {
+                n += doc().preview().pixel(x, y) == LogoDocument::kSetColor;
+            }
+        }
+        return n;
+    }
+    int countSetEverywhere() { return countSet(QRect(0, 0, 84, 48)); }
+    void setPixels(const QRect &r) {
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            for (int x = r.left(); x <= r.right(); ++x) {
+                doc().setPixel(x, y, LogoDocument::kSetColor);
+            }
+        }
+    }
+    // Whether the preview and the view agree on every pixel of the picture.
+    bool viewMatchesPicture() {
+        for (int y = 0; y < 48; ++y) {
+            for (int x = 0; x < 84; ++x) {
+                const bool inPicture = doc().preview().pixel(x, y) == LogoDocument::kSetColor;
+                if (inPicture != doc().isPixelSet(x, y)) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+};
+
+}  // namespace glyphsmith::test
