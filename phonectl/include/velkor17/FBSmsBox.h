@@ -11,6 +11,8 @@
 #include "velkor17/Export.h"
 #include "velkor17/VelkorEnums.h"
 
+class FBSmsMessage;
+
 class VELKOR17_EXPORT FBSmsBox : public QObject, public velkor17::Dispatch {
     Q_OBJECT
 
@@ -23,6 +25,11 @@ public:
     QString interfaceName() const override { return QStringLiteral("_FBSmsBox"); }
 
     // ---- _FBSmsBox, in slot order --------------------------------------------
+    // The box's one message object, told this box and iLocation (from 1).
+    // The default member (DISPID 0).
+    FBSmsMessage *Item(qint16 iLocation);
+    // The number of messages in the box.
+    qint16 Count();
 
     // ---- Library-internal: not part of the dual interface --------------------
     // The box's fbSMSMessageType value.
@@ -31,4 +38,5 @@ public:
 
 private:
     qint16 boxType_ = 0;
+    FBSmsMessage *message_ = nullptr;
 };
