@@ -2,7 +2,14 @@
 // by location (from 1) and memory type. The control owns one and tells it the
 // link's state and its address before handing it out. The object keeps the
 // last name, number and group read, so that writing one field can resend the
-// others. Engine failures show only in LastError.
+// others. Engine failures show only in LastError; a missing engine or engine
+// function throws VelkorError.
+//
+// A read asks the engine for the entry only while the link is up and the
+// entry has an address (location not -1, memory type not fbUnknownMemory);
+// a successful read replaces the last name, number and group. A getter
+// whose read fails gives the last values; a setter writes (resending the
+// other two fields as last read) only after a successful read.
 #pragma once
 
 #include <QObject>
@@ -25,6 +32,16 @@ public:
     QString interfaceName() const override { return QStringLiteral("_FBPhonebookEntry"); }
 
     // ---- _FBPhonebookEntry, in slot order ------------------------------------
+    QString Name();
+    void setName(const QString &value);  // stores the code of the write
+    QString Number();
+    void setNumber(const QString &value);  // stores the code of the write
+    qint16 Group();
+    void setGroup(qint16 value);  // stores the code of the write
+    // Writes all three fields without reading first; stores and returns the
+    // code.
+    qint16 WriteData(const QString &sName, const QString &sNumber, qint16 iGroup);
+    void Delete();  // stores the code
     qint16 LastError() const { return lastError_; }
 
     // ---- Library-internal: not part of the dual interface --------------------
@@ -43,6 +60,9 @@ public:
 
 private:
     void forgetLastValues();
+    // The engine's code (also stored), or -1 without asking the engine.
+    qint16 read();
+    void write(const QString &name, const QString &number, qint16 group);
 
     bool connected_ = false;
     qint16 location_ = -1;

@@ -2,7 +2,12 @@
 // location (keys 2 to 9). The control owns one and tells it the link's state
 // and the location before handing it out. The object keeps the phonebook
 // location (number) and memory type last read. Engine failures show only in
-// LastError.
+// LastError; a missing engine or engine function throws VelkorError.
+//
+// A read asks the engine only while the link is up and the key has a
+// location; a successful read replaces the number and memory type. A getter
+// whose read fails gives the last values; a setter writes (resending the
+// other value as last read) only after a successful read.
 #pragma once
 
 #include <QObject>
@@ -25,6 +30,11 @@ public:
     QString interfaceName() const override { return QStringLiteral("_FBSpeedDial"); }
 
     // ---- _FBSpeedDial, in slot order -----------------------------------------
+    // The phonebook location the key dials.
+    qint16 Number();
+    void setNumber(qint16 value);  // stores the code of the write
+    fbMemoryType MemoryType();
+    void setMemoryType(fbMemoryType value);  // stores the code of the write
     qint16 LastError() const { return lastError_; }
 
     // ---- Library-internal: not part of the dual interface --------------------
@@ -39,6 +49,8 @@ public:
 
 private:
     void forgetLastValues();
+    // The engine's code (also stored), or -1 without asking the engine.
+    qint16 read();
 
     bool connected_ = false;
     qint16 location_ = -1;
