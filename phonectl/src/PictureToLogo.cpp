@@ -1,7 +1,6 @@
 #include "PictureToLogo.h"
 
 #include <QColor>
-#include <QPainter>
 #include <algorithm>
 
 #include "velkor17/FBLogo.h"
@@ -14,22 +13,20 @@ quint32 bgrOf(QRgb rgb) {
     return quint32(qRed(rgb)) | (quint32(qGreen(rgb)) << 8) | (quint32(qBlue(rgb)) << 16);
 }
 
-QColor colorOfBgr(quint32 bgr) {
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
-
-// The picture as opaque colours: transparent parts show the screen colour,
-// as a picture box with that background would.
-QImage opaque(const QImage &picture, quint32 screenColor) {
-    if (!picture.hasAlphaChannel()) {
-        return picture.convertToFormat(QImage::Format_RGB32);
+// The colour of picture pixel (x, y) as 0x00BBGGRR, drawn over the screen
+// colour: transparent parts show it, as a picture box with that background
+// would.
+quint32 colorAt(const QImage &picture, int x, int y, quint32 screenColor) {
+    const QColor c = picture.pixelColor(x, y);
+    const int alpha = c.alpha();
+    if (alpha == 255) {
+        return bgrOf(c.rgb());
     }
-    QImage canvas(picture.size(), QImage::Format_RGB32);
-    canvas.fill(colorOfBgr(screenColor & 0xFFFFFF));
-    QPainter painter(&canvas);
-    painter.drawImage(0, 0, picture);
-    painter.end();
-    return canvas;
+    const auto over = [alpha](int top, quint32 under) {
+        return quint32((top * alpha + int(under & 0xFF) * (255 - alpha) + 127) / 255);
+    };
+    return over(c.red(), screenColor) | (over(c.green(), screenColor >> 8) << 8) |
+           (over(c.blue(), screenColor >> 16) << 16);
 }
 
 // The picture column (or row) sampled for logo column x of `logoSize`.
@@ -74,19 +71,17 @@ std::vector<qint8> PictureToLogo::pixels(const QImage &picture, int width, int h
     if (picture.isNull() || out.empty()) {
         return out;
     }
-    const QImage image = opaque(picture, screenColor);
     std::vector<int> columns(static_cast<std::size_t>(width));
     for (int x = 0; x < width; ++x) {
-        columns[std::size_t(x)] = sampleAt(x, image.width(), width);
+        columns[std::size_t(x)] = sampleAt(x, picture.width(), width);
     }
     // Neighbouring samples mostly share a colour: keep the last one's value.
     qint64 last = -1;
     qint8 value = 0;
     for (int y = 0; y < height; ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(
-            image.constScanLine(sampleAt(y, image.height(), height)));
+        const int row = sampleAt(y, picture.height(), height);
         for (int x = 0; x < width; ++x) {
-            const quint32 c = bgrOf(line[columns[std::size_t(x)]]);
+            const quint32 c = colorAt(picture, columns[std::size_t(x)], row, screenColor);
             if (qint64(c) != last) {
                 last = c;
                 value = c == screenColor ? kLeave : qint8(brightness(c) < threshold ? 0 : 1);

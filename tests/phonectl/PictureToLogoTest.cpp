@@ -187,6 +187,10 @@ TEST(PictureToPixels, AMagentaMaskAndTransparentPartsLeavePixelsAlone) {
     // Under another screen colour the transparent parts show that colour.
     out = convert(clear, 72, 14, 128, bgr(0, 0, 0));
     EXPECT_EQ(at(out, 72, 50, 0), kLeave);
+    // Half-transparent black over magenta is dark purple (brightness 64).
+    const QImage veil = filled(4, 4, QColor(0, 0, 0, 128), QImage::Format_ARGB32);
+    EXPECT_EQ(convert(veil, 2, 2, 65), std::vector<qint8>(4, 0));
+    EXPECT_EQ(convert(veil, 2, 2, 64), std::vector<qint8>(4, 1));
 }
 
 TEST(PictureToPixels, NoPictureOrNoLogoGivesNothingToSet) {
