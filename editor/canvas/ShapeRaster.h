@@ -1,7 +1,7 @@
 // The shapes the drawing tools put into the document picture, one picture
-// pixel per logo pixel. Everything is painted with the raster painter without
-// smoothing, so every pixel drawn is exactly the colour given; parts that fall
-// outside the picture are cut off.
+// pixel per logo pixel. Nothing is smoothed: every pixel drawn is exactly the
+// colour given, and parts that fall outside the picture are cut off. Lines and
+// ellipses choose their pixels symmetrically about their ends and centre.
 #pragma once
 
 #include <QImage>
@@ -10,7 +10,9 @@
 
 namespace glyphsmith {
 
-// A one-pixel line from `from` to `to`, both end pixels included.
+// A one-pixel line from `from` to `to`, both end pixels included: one pixel
+// per step along the longer axis, each within half a pixel of the ideal line.
+// Ends further than 4096 pixels away draw nothing.
 void drawLine(QImage &picture, QPoint from, QPoint to, QRgb color);
 
 // The one-pixel outline of the rectangle with opposite corners `a` and `b`,

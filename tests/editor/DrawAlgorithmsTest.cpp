@@ -1,0 +1,231 @@
+// The shape rasterisers and the view-coordinate roundings, checked against
+// slow obvious versions and by their properties.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <cmath>
+#include <limits>
+#include <random>
+#include <set>
+#include <utility>
+
+#include "canvas/LogoDocument.h"
+#include "canvas/ShapeRaster.h"
+#include "canvas/ViewRounding.h"
+
+using namespace glyphsmith;
+
+namespace {
+
+constexpr QRgb kInk = 0xFF000000;
+constexpr QRgb kPaper = LogoDocument::kClearColor;
+
+QImage blank(int w = 84, int h = 48) {
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(kPaper);
+    return img;
+}
+
+std::set<std::pair<int, int>> inked(const QImage &img) {
+    std::set<std::pair<int, int>> out;
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb p = img.pixel(x, y);
+            EXPECT_TRUE(p == kInk || p == kPaper) << "stray colour at " << x << "," << y;
+            if (p == kInk) {
+                out.insert({x, y});
+            }
+        }
+    }
+    return out;
+}
+
+TEST(ViewRoundingTest, HalvesGoToTheEvenNeighbour) {
+    EXPECT_EQ(roundHalfEven(2.5), 2);
+    EXPECT_EQ(roundHalfEven(3.5), 4);
+    EXPECT_EQ(roundHalfEven(-2.5), -2);
+    EXPECT_EQ(roundHalfEven(-3.5), -4);
+    EXPECT_EQ(roundHalfEven(-0.5), 0);
+    EXPECT_EQ(roundHalfEven(0.49), 0);
+    EXPECT_EQ(roundHalfEven(0.51), 1);
+    EXPECT_EQ(roundHalfEven(std::numeric_limits<double>::quiet_NaN()), 0);
+    EXPECT_EQ(roundHalfEven(1e300), 1000000);
+}
+
+TEST(ViewRoundingTest, TheTwoRoundingsAgreeInsideTheViewAndDifferLeftOfIt) {
+    for (int v = 0; v <= 504; ++v) {
+        ASSERT_EQ(viewToLogoFloor(v), viewToLogoRounded(v)) << v;
+        ASSERT_EQ(viewToLogoFloor(v), v / 6) << v;
+    }
+    EXPECT_EQ(viewToLogoFloor(431), 71);
+    EXPECT_EQ(viewToLogoFloor(-3), -1);
+    EXPECT_EQ(viewToLogoFloor(-6), -1);
+    EXPECT_EQ(viewToLogoFloor(-7), -2);
+    for (int v = -5; v <= -1; ++v) {
+        EXPECT_EQ(viewToLogoRounded(v), 0) << v;
+    }
+    EXPECT_EQ(viewToLogoRounded(-6), -1);
+    EXPECT_EQ(viewToLogoRounded(5.5), 1);  // 6 / 6
+    EXPECT_EQ(viewToLogoRounded(4.5), 0);  // 4 / 6
+    EXPECT_EQ(viewToLogoRounded(11.5), 2);
+    EXPECT_EQ(viewToLogoFloor(11.5), 1);
+}
+
+TEST(LineRasterTest, EveryLineIsOnePixelPerStepWithBothEnds) {
+    std::mt19937 rng(7);
+    std::uniform_int_distribution<int> xs(0, 83), ys(0, 47);
+    for (int i = 0; i < 400; ++i) {
+        const QPoint a(xs(rng), ys(rng));
+        const QPoint b(xs(rng), ys(rng));
+        QImage img = blank();
+        drawLine(img, a, b, kInk);
+        const auto pixels = inked(img);
+        QImage back = blank();
+        drawLine(back, b, a, kInk);
+        ASSERT_EQ(back, img) << "the same both ways, " << i;
+        ASSERT_TRUE(pixels.count({a.x(), a.y()})) << i;
+        ASSERT_TRUE(pixels.count({b.x(), b.y()})) << i;
+        const int dx = b.x() - a.x();
+        const int dy = b.y() - a.y();
+        const bool alongX = std::abs(dx) >= std::abs(dy);
+        const int steps = std::max(std::abs(dx), std::abs(dy));
+        ASSERT_EQ(static_cast<int>(pixels.size()), steps + 1) << i;
+        // slow version: on each step of the long axis, one pixel within half
+        // a pixel of the ideal line
+        for (const auto &[x, y] : pixels) {
+            const int t = alongX ? x - a.x() : y - a.y();
+            const double along = steps == 0 ? 0.0 : static_cast<double>(t) / (alongX ? dx : dy);
+            ASSERT_GE(along, -1e-9) << i;
+            ASSERT_LE(along, 1 + 1e-9) << i;
+            const double ideal = alongX ? a.y() + along * dy : a.x() + along * dx;
+            ASSERT_LE(std::abs((alongX ? y : x) - ideal), 0.5 + 1e-9)
+                << i << " at " << x << "," << y;
+        }
+    }
+}
+
+TEST(LineRasterTest, PartsOutsideThePictureAreCutOff) {
+    QImage img = blank();
+    drawLine(img, QPoint(-10, 3), QPoint(100, 3), kInk);
+    EXPECT_EQ(inked(img).size(), 84u);
+    QImage far = blank();
+    drawLine(far, QPoint(0, 0), QPoint(1 << 30, 5), kInk);
+    EXPECT_TRUE(inked(far).empty());
+}
+
+TEST(BoxRasterTest, OutlineAndFillMatchTheSlowVersion) {
+    std::mt19937 rng(11);
+    std::uniform_int_distribution<int> xs(-3, 86), ys(-3, 50);
+    for (int i = 0; i < 200; ++i) {
+        const QPoint a(xs(rng), ys(rng));
+        const QPoint b(xs(rng), ys(rng));
+        QImage outline = blank();
+        QImage full = blank();
+        drawBoxOutline(outline, a, b, kInk);
+        fillBox(full, a, b, kInk);
+        const int left = std::min(a.x(), b.x()), right = std::max(a.x(), b.x());
+        const int top = std::min(a.y(), b.y()), bottom = std::max(a.y(), b.y());
+        for (int y = 0; y < 48; ++y) {
+            for (int x = 0; x < 84; ++x) {
+                const bool inside = x >= left && x <= right && y >= top && y <= bottom;
+                const bool edge = x == left || x == right || y == top || y == bottom;
+                ASSERT_EQ(outline.pixel(x, y) == kInk, inside && edge) << i << ":" << x << "," << y;
+                ASSERT_EQ(full.pixel(x, y) == kInk, inside) << i << ":" << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST(EllipseRasterTest, TheCircleRuleGivesTheRadii) {
+    auto r = circleRuleRadii(3, 0.5);
+    ASSERT_TRUE(r);
+    EXPECT_DOUBLE_EQ(r->horizontal, 3);
+    EXPECT_DOUBLE_EQ(r->vertical, 1.5);
+    r = circleRuleRadii(3, 2);
+    ASSERT_TRUE(r);
+    EXPECT_DOUBLE_EQ(r->horizontal, 1.5);
+    EXPECT_DOUBLE_EQ(r->vertical, 3);
+    r = circleRuleRadii(2.5, 1);
+    ASSERT_TRUE(r);
+    EXPECT_DOUBLE_EQ(r->horizontal, 2.5);
+    EXPECT_DOUBLE_EQ(r->vertical, 2.5);
+    r = circleRuleRadii(4, 0);
+    ASSERT_TRUE(r);
+    EXPECT_DOUBLE_EQ(r->vertical, 0);
+    EXPECT_FALSE(circleRuleRadii(3, std::numeric_limits<double>::infinity()));
+    EXPECT_FALSE(circleRuleRadii(3, std::numeric_limits<double>::quiet_NaN()));
+    EXPECT_FALSE(circleRuleRadii(-1, 1));
+}
+
+// Slow version: the pixel's centre inside or on the ellipse.
+bool slowContains(QPoint c, EllipseRadii r, int x, int y) {
+    const double dx = x - c.x();
+    const double dy = y - c.y();
+    if (r.vertical == 0) {
+        return dy == 0 && std::abs(dx) <= r.horizontal + 1e-9;
+    }
+    if (r.horizontal == 0) {
+        return dx == 0 && std::abs(dy) <= r.vertical + 1e-9;
+    }
+    return dx * dx / (r.horizontal * r.horizontal) + dy * dy / (r.vertical * r.vertical) <=
+           1 + 1e-9;
+}
+
+TEST(EllipseRasterTest, FillAndOutlineMatchTheSlowVersion) {
+    std::mt19937 rng(3);
+    std::uniform_int_distribution<int> halves(0, 50), cx(-5, 88), cy(-5, 52);
+    for (int i = 0; i < 300; ++i) {
+        const EllipseRadii r{halves(rng) / 2.0, halves(rng) / 2.0};
+        const QPoint c(cx(rng), cy(rng));
+        QImage full = blank();
+        QImage empty = blank();
+        drawEllipse(full, c, r, kInk, kInk);
+        drawEllipse(empty, c, r, kInk);
+        for (int y = 0; y < 48; ++y) {
+            for (int x = 0; x < 84; ++x) {
+                const bool in = slowContains(c, r, x, y);
+                ASSERT_EQ(ellipseContains(c, r, x, y), in) << i << ":" << x << "," << y;
+                ASSERT_EQ(full.pixel(x, y) == kInk, in) << i << ":" << x << "," << y;
+                const bool edge =
+                    in && (!slowContains(c, r, x - 1, y) || !slowContains(c, r, x + 1, y) ||
+                           !slowContains(c, r, x, y - 1) || !slowContains(c, r, x, y + 1));
+                ASSERT_EQ(empty.pixel(x, y) == kInk, edge) << i << ":" << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST(EllipseRasterTest, IsSymmetricAboutItsCentre) {
+    const QPoint c(40, 24);
+    for (const EllipseRadii r :
+         {EllipseRadii{3, 1.5}, EllipseRadii{7.5, 4}, EllipseRadii{2, 9.5}, EllipseRadii{20, 20}}) {
+        QImage img = blank();
+        drawEllipse(img, c, r, kInk);
+        for (int dy = -23; dy <= 23; ++dy) {
+            for (int dx = -39; dx <= 39; ++dx) {
+                const bool p = img.pixel(c.x() + dx, c.y() + dy) == kInk;
+                ASSERT_EQ(p, img.pixel(c.x() - dx, c.y() + dy) == kInk) << dx << "," << dy;
+                ASSERT_EQ(p, img.pixel(c.x() + dx, c.y() - dy) == kInk) << dx << "," << dy;
+            }
+        }
+    }
+}
+
+TEST(EllipseRasterTest, TheFillColourFillsAndTheOutlineColourEdges) {
+    QImage img = blank();
+    const QRgb fill = 0xFF808080;
+    drawEllipse(img, QPoint(20, 20), EllipseRadii{6, 4}, kInk, fill);
+    EXPECT_EQ(img.pixel(20, 20), fill);
+    EXPECT_EQ(img.pixel(14, 20), kInk);
+    EXPECT_EQ(img.pixel(26, 20), kInk);
+    EXPECT_EQ(img.pixel(20, 16), kInk);
+    EXPECT_EQ(img.pixel(13, 20), kPaper);
+}
+
+TEST(EllipseRasterTest, HugeRadiiStayQuick) {
+    QImage img = blank();
+    drawEllipse(img, QPoint(40, 24), EllipseRadii{1e12, 1e12}, kInk, kInk);
+    EXPECT_EQ(inked(img).size(), 84u * 48u);
+}
+
+}  // namespace
