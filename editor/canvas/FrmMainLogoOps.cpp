@@ -8,6 +8,7 @@
 #include "canvas/PreviewBox.h"
 #include "canvas/ZoomView.h"
 #include "shell/FrmMain.h"
+#include "velkor17/FBLogo.h"
 #include "velkor17/VelkorControl.h"
 
 namespace glyphsmith {
@@ -38,11 +39,16 @@ void FrmMain::cmdUndo_Click() {
 }
 
 QSize FrmMain::libraryLogoSize() {
-    // TODO(velkor17): once FBLogo has LogoType, Width and Height, set
-    // Velk->Logo()->LogoType to fbLogoTypeForKind(doc_.iLogoKind) and read
-    // the size back from the logo object instead of the kind table.
     const LogoKindInfo &info = logoKindInfo(doc_.iLogoKind);
-    return QSize(info.width, info.height);
+    const QSize kindSize(info.width, info.height);
+    FBLogo *logo = Velk ? Velk->Logo() : nullptr;
+    if (!logo) {
+        return kindSize;
+    }
+    logo->setLogoType(static_cast<fbLogoType>(info.fbLogoType));
+    const qint16 width = logo->Width();
+    const qint16 height = logo->Height();
+    return usableLogoSize(QSize(width, height), logo->LastError(), kindSize);
 }
 
 void FrmMain::wholeLogoOperation(void (*operation)(LogoDocument &, int, int)) {

@@ -91,4 +91,11 @@ void pasteIntoPicture(LogoDocument &doc, const QImage &clip, QPoint topLeft) {
     p.drawImage(topLeft, clip.convertToFormat(QImage::Format_RGB32));
 }
 
+QSize usableLogoSize(QSize reported, qint16 lastError, QSize kindSize) {
+    const bool fits = reported.width() >= 1 && reported.height() >= 1 &&
+                      reported.width() <= LogoDocument::kPreviewWidth &&
+                      reported.height() <= LogoDocument::kPreviewHeight;
+    return lastError == 0 && fits ? reported : kindSize;
+}
+
 }  // namespace glyphsmith

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QSize>
 
 namespace glyphsmith {
 
@@ -31,5 +32,11 @@ void clearLogoRect(LogoDocument &doc, int x1, int y1, int x2, int y2);
 // `topLeft` (picture pixels); parts outside the picture are cut off. The view
 // is left as it is.
 void pasteIntoPicture(LogoDocument &doc, const QImage &clip, QPoint topLeft);
+
+// The logo size to work on, from the size the library's logo object reported
+// and its last error: the reported size when the call succeeded and the size
+// fits the picture (1..84 x 1..48), otherwise `kindSize`, so that an engine
+// that cannot answer never shrinks the logo to nothing.
+QSize usableLogoSize(QSize reported, qint16 lastError, QSize kindSize);
 
 }  // namespace glyphsmith

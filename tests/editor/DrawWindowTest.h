@@ -63,10 +63,11 @@ protected:
             }
         }
     }
-    // Whether the preview and the view agree on every pixel of the picture.
+    // Whether the preview and the view agree on every pixel of the logo
+    // (outside it the view is not rebuilt by the release's clean-up).
     bool viewMatchesPicture() {
-        for (int y = 0; y < 48; ++y) {
-            for (int x = 0; x < 84; ++x) {
+        for (int y = 0; y < doc().iLogoHeight; ++y) {
+            for (int x = 0; x < doc().iLogoWidth; ++x) {
                 const bool inPicture = doc().preview().pixel(x, y) == LogoDocument::kSetColor;
                 if (inPicture != doc().isPixelSet(x, y)) {
                     return false;

@@ -1,0 +1,199 @@
+// Flip horizontal, flip vertical and inverse: against the obvious definition,
+// by their properties (twice gives the original), and through the main
+// window's buttons.
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <random>
+
+#include "DrawWindowTest.h"
+#include "canvas/LogoDocument.h"
+#include "canvas/LogoTransforms.h"
+#include "velkor17/FBLogo.h"
+#include "velkor17/VelkorControl.h"
+
+using namespace glyphsmith;
+using glyphsmith::test::DrawWindowTest;
+
+namespace {
+
+constexpr QRgb kInk = LogoDocument::kSetColor;
+constexpr QRgb kPaper = LogoDocument::kClearColor;
+
+struct Size {
+    int w, h;
+};
+constexpr Size kSizes[] = {{72, 14}, {72, 28}, {84, 48}, {5, 3}, {7, 9}, {1, 1}};
+
+void scribble(LogoDocument &doc, std::mt19937 &rng) {
+    std::bernoulli_distribution ink(0.4);
+    for (int y = 0; y < 48; ++y) {
+        for (int x = 0; x < 84; ++x) {
+            doc.setPixel(x, y, ink(rng) ? kInk : kPaper);
+        }
+    }
+    doc.redrawCanvas();
+}
+
+bool sameLogo(const LogoDocument &a, const LogoDocument &b) {
+    for (int y = 0; y < 48; ++y) {
+        for (int x = 0; x < 84; ++x) {
+            if (a.isPixelSet(x, y) != b.isPixelSet(x, y) ||
+                a.preview().pixel(x, y) != b.preview().pixel(x, y)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+TEST(LogoTransformTest, FlipsMirrorTheLogoAndLeaveTheRest) {
+    std::mt19937 rng(1);
+    for (const Size s : kSizes) {
+        LogoDocument doc;
+        scribble(doc, rng);
+        const LogoDocument before = doc;
+        flipLogoHorizontal(doc, s.w, s.h);
+        for (int y = 0; y < 48; ++y) {
+            for (int x = 0; x < 84; ++x) {
+                const bool inLogo = x < s.w && y < s.h;
+                const bool expected =
+                    inLogo ? before.isPixelSet(s.w - 1 - x, y) : before.isPixelSet(x, y);
+                ASSERT_EQ(doc.isPixelSet(x, y), expected)
+                    << s.w << "x" << s.h << " " << x << "," << y;
+                ASSERT_EQ(doc.preview().pixel(x, y) == kInk, expected);
+            }
+        }
+        LogoDocument vertical = before;
+        flipLogoVertical(vertical, s.w, s.h);
+        for (int y = 0; y < 48; ++y) {
+            for (int x = 0; x < 84; ++x) {
+                const bool inLogo = x < s.w && y < s.h;
+                const bool expected =
+                    inLogo ? before.isPixelSet(x, s.h - 1 - y) : before.isPixelSet(x, y);
+                ASSERT_EQ(vertical.isPixelSet(x, y), expected) << s.w << "x" << s.h;
+            }
+        }
+    }
+}
+
+TEST(LogoTransformTest, EachOperationTwiceGivesTheOriginal) {
+    std::mt19937 rng(2);
+    for (const Size s : kSizes) {
+        for (auto op : {&flipLogoHorizontal, &flipLogoVertical, &invertLogo}) {
+            LogoDocument doc;
+            scribble(doc, rng);
+            const LogoDocument before = doc;
+            op(doc, s.w, s.h);
+            op(doc, s.w, s.h);
+            ASSERT_TRUE(sameLogo(doc, before)) << s.w << "x" << s.h;
+        }
+    }
+}
+
+TEST(LogoTransformTest, InverseTurnsEveryLogoPixel) {
+    std::mt19937 rng(3);
+    LogoDocument doc;
+    scribble(doc, rng);
+    const LogoDocument before = doc;
+    invertLogo(doc, 72, 28);
+    for (int y = 0; y < 48; ++y) {
+        for (int x = 0; x < 84; ++x) {
+            const bool inLogo = x < 72 && y < 28;
+            ASSERT_EQ(doc.isPixelSet(x, y), inLogo != before.isPixelSet(x, y));
+        }
+    }
+}
+
+TEST(LogoTransformTest, OnlyExactBlackCountsAsSet) {
+    LogoDocument doc;
+    doc.setPixel(0, 0, 0xFF010101);  // very dark grey
+    doc.setPixel(1, 0, kInk);
+    flipLogoHorizontal(doc, 72, 14);
+    EXPECT_EQ(doc.preview().pixel(71, 0), kPaper);
+    EXPECT_EQ(doc.preview().pixel(70, 0), kInk);
+    LogoDocument inverse;
+    inverse.setPixel(3, 3, 0xFF010101);
+    invertLogo(inverse, 72, 14);
+    EXPECT_EQ(inverse.preview().pixel(3, 3), kInk);
+}
+
+TEST(LogoTransformTest, SizesBeyondThePictureAreCut) {
+    LogoDocument doc;
+    doc.setPixel(0, 0, kInk);
+    flipLogoHorizontal(doc, 1000, -5);
+    invertLogo(doc, -1, 1000);
+    flipLogoVertical(doc, 84, 48);
+    EXPECT_TRUE(doc.isPixelSet(0, 47));
+}
+
+TEST(LogoTransformTest, TheLibrarysSizeIsUsedOnlyWhenItAnsweredSensibly) {
+    const QSize kind(72, 14);
+    EXPECT_EQ(usableLogoSize(QSize(72, 28), 0, kind), QSize(72, 28));
+    EXPECT_EQ(usableLogoSize(QSize(84, 48), 0, kind), QSize(84, 48));
+    EXPECT_EQ(usableLogoSize(QSize(72, 28), 3, kind), kind);
+    EXPECT_EQ(usableLogoSize(QSize(0, 0), 0, kind), kind);
+    EXPECT_EQ(usableLogoSize(QSize(85, 14), 0, kind), kind);
+    EXPECT_EQ(usableLogoSize(QSize(72, -1), 0, kind), kind);
+}
+
+using FlipWindowTest = DrawWindowTest;
+
+TEST_F(FlipWindowTest, FlippingAnOperatorLogoSwapsItsColumns) {
+    setPixels(QRect(0, 0, 1, 14));  // column 0
+    setPixels(QRect(35, 3, 1, 1));
+    setPixels(QRect(70, 5, 1, 2));
+    w().RedrawCanvas();  // as after any drawing: the undo buffer holds this
+    doc().bModified = false;
+    w().cmdFlipHorizontal_Click();
+    EXPECT_EQ(countSet(QRect(71, 0, 1, 14)), 14);
+    EXPECT_EQ(countSet(QRect(0, 0, 1, 14)), 0);
+    EXPECT_TRUE(set(36, 3));
+    EXPECT_FALSE(set(35, 3));
+    EXPECT_TRUE(set(1, 5));
+    EXPECT_TRUE(set(1, 6));
+    EXPECT_EQ(countSetEverywhere(), 17);
+    EXPECT_TRUE(viewMatchesPicture());
+    EXPECT_EQ(doc().iLogoWidth, 72);
+    EXPECT_EQ(doc().iLogoHeight, 14);
+    // an edit like any other: offered for saving, and undone by Undo
+    EXPECT_TRUE(doc().bModified);
+    ASSERT_TRUE(w().cmdUndo->isEnabled());
+    w().cmdUndo_Click();
+    EXPECT_EQ(countSet(QRect(0, 0, 1, 14)), 14);
+    EXPECT_TRUE(set(35, 3));
+}
+
+TEST_F(FlipWindowTest, FlipVerticalOfAPictureMessageSwapsRows) {
+    w().optPicture_Click();
+    setPixels(QRect(3, 0, 5, 1));
+    w().cmdFlipVertical_Click();
+    EXPECT_EQ(countSet(QRect(3, 27, 5, 1)), 5);
+    EXPECT_EQ(countSetEverywhere(), 5);
+}
+
+TEST_F(FlipWindowTest, TheStartupLogoFlipsOverItsWholePicture) {
+    w().optStartup_Click();
+    setPixels(QRect(0, 0, 1, 48));
+    w().cmdFlipHorizontal_Click();
+    EXPECT_EQ(countSet(QRect(83, 0, 1, 48)), 48);
+    EXPECT_EQ(countSetEverywhere(), 48);
+    EXPECT_EQ(doc().iLogoWidth, 84);
+    EXPECT_EQ(doc().iLogoHeight, 48);
+    // the library's logo object was told the kind and gave its size
+    EXPECT_EQ(w().Velk->Logo()->LogoType(), fbStartupLogo);
+    EXPECT_EQ(w().Velk->Logo()->Width(), 84);
+}
+
+TEST_F(FlipWindowTest, InverseTwiceGivesTheSameLogo) {
+    setPixels(QRect(4, 2, 10, 3));
+    const QImage before = doc().preview().copy();
+    w().cmdInverse_Click();
+    EXPECT_EQ(countSetEverywhere(), 72 * 14 - 30);
+    EXPECT_EQ(countSet(QRect(72, 0, 12, 48)), 0);
+    w().cmdInverse_Click();
+    EXPECT_EQ(doc().preview(), before);
+    EXPECT_TRUE(viewMatchesPicture());
+}
+
+}  // namespace
