@@ -1,6 +1,7 @@
 #include "canvas/FrmDrawText.h"
 
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -21,6 +22,8 @@ FrmDrawText::FrmDrawText(LogoDocument *document, QWidget *owner)
     Text1->setGeometry(8, 8, 252, 26);
     QFont font(QStringLiteral("Sans Serif"));
     font.setPointSize(8);
+    // the family the alias stands for, so that the font dialog finds it
+    font.setFamily(QFontInfo(font).family());
     Text1->setFont(font);
 
     const auto button = [this](const char *name, const char *caption, int left, int width) {
@@ -50,7 +53,12 @@ void FrmDrawText::setText1ForeColor(const QColor &color) {
 }
 
 void FrmDrawText::cmdFont_Click() {
-    QFontDialog dialog(Text1->font(), this);
+    // the dialog picks its style by name: name the one the font resolves to
+    // (without it, a family whose regular style is not called "Regular"
+    // opens on its first style, often an italic one)
+    QFont initial = Text1->font();
+    initial.setStyleName(QFontInfo(initial).styleName());
+    QFontDialog dialog(initial, this);
     dialog.setObjectName(QStringLiteral("CommonDialog1"));
     // the same dialog on every desktop (and one that tests can drive)
     dialog.setOption(QFontDialog::DontUseNativeDialog);
@@ -59,6 +67,7 @@ void FrmDrawText::cmdFont_Click() {
     }
     const QFont chosen = dialog.selectedFont();
     QFont font = Text1->font();
+    font.setStyleName(QString());  // weight and slant below decide
     font.setFamily(chosen.family());
     if (chosen.pointSizeF() > 0) {
         font.setPointSizeF(chosen.pointSizeF());
