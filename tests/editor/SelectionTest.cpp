@@ -1,0 +1,257 @@
+// The area selector on the real main window: dragging a selection, the
+// floating picture moved with cut or copy, the right-click copy to the
+// clipboard, the Delete key and the selection's state between uses.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "DrawWindowTest.h"
+#include "canvas/FloatingPicture.h"
+#include "canvas/FrameBox.h"
+#include "canvas/ShapeControl.h"
+
+using namespace glyphsmith;
+using glyphsmith::test::DrawWindowTest;
+
+namespace {
+
+class SelectionTest : public DrawWindowTest {
+protected:
+    void SetUp() override {
+        DrawWindowTest::SetUp();
+        w().cmdSelector_Click();
+    }
+    QWidget *floating() { return w().picMove; }
+    // Selects from the centre of one cell to the centre of another.
+    void select(QPoint fromCell, QPoint toCell) {
+        drag(cell(fromCell.x(), fromCell.y()), cell(toCell.x(), toCell.y()),
+             {cell(fromCell.x(), fromCell.y()) + QPoint(1, 1)});
+    }
+    // Drags the floating picture by `by` view pixels.
+    void dragFloating(QPoint by) {
+        const QPoint grip(5, 5);
+        QTest::mousePress(floating(), Qt::LeftButton, Qt::NoModifier, grip);
+        QTest::mouseMove(floating(), grip);
+        QTest::mouseMove(floating(), grip + by);
+        QTest::mouseRelease(floating(), Qt::LeftButton, Qt::NoModifier, grip);
+    }
+    bool armed() {
+        return w().tools.bSelector && w().selection.bSelArmed && !w().selection.bSelDone &&
+               w().OptCut->isVisible() && w().OptCopy->isVisible() && w().Timer1->isActive();
+    }
+};
+
+TEST_F(SelectionTest, TheSelectorStartsArmed) {
+    EXPECT_TRUE(armed());
+    EXPECT_EQ(w().Timer1->interval(), 500);
+    EXPECT_EQ(w().shSel->x(), w().cmdSelector->x() - 2);
+}
+
+TEST_F(SelectionTest, ElevenBySevenCellsFloatAsAPicture) {
+    setPixels(QRect(10, 2, 1, 1));
+    w().RedrawCanvas();
+    select({10, 2}, {20, 8});
+    const SelectionState &s = w().selection;
+    EXPECT_EQ(s.PicClip.ClipWidth, 11);
+    EXPECT_EQ(s.PicClip.ClipHeight, 7);
+    EXPECT_EQ(s.PicClip.ClipX, 10);
+    EXPECT_EQ(s.PicClip.ClipY, 2);
+    EXPECT_EQ(s.iSelX1, 10);
+    EXPECT_EQ(s.iSelX2, 20);
+    EXPECT_EQ(s.iSelY1, 2);
+    EXPECT_EQ(s.iSelY2, 8);
+    EXPECT_TRUE(s.bSelDone);
+    EXPECT_FALSE(s.bSelArmed);
+    EXPECT_FALSE(s.bSelecting);
+    ASSERT_TRUE(floating()->isVisible());
+    EXPECT_EQ(floating()->geometry(), QRect(63, 15, 60, 36));
+    EXPECT_EQ(w().shRect->box(), QRectF(63, 15, 60, 36));
+    EXPECT_TRUE(w().shRect->isVisible());
+    // the floating picture is the view's part under the rectangle
+    EXPECT_EQ(w().picMove->picture(), doc().view().copy(63, 15, 60, 36));
+    EXPECT_FALSE(w().OptCut->isVisible());
+    // a move over the view after the release leaves the rectangle alone
+    move(QPoint(300, 70));
+    EXPECT_EQ(w().shRect->box(), QRectF(63, 15, 60, 36));
+}
+
+TEST_F(SelectionTest, TooSmallASelectionAsksForADrag) {
+    drag(QPoint(100, 30), QPoint(101, 60), {QPoint(100, 40)});
+    ASSERT_EQ(home.messages->shown.size(), 1u);
+    EXPECT_EQ(home.messages->shown[0].title, QStringLiteral("Glyphsmith"));
+    EXPECT_EQ(home.messages->shown[0].text, QStringLiteral("Select Area using Click and Drag."));
+    EXPECT_FALSE(floating()->isVisible());
+    EXPECT_TRUE(w().selection.bSelArmed);
+    EXPECT_FALSE(w().selection.bSelecting);
+    EXPECT_FALSE(w().selection.bSelDone);
+    EXPECT_EQ(w().txtStat1->text(), QStringLiteral("Ready"));
+    // a good drag still works afterwards
+    select({1, 1}, {4, 4});
+    EXPECT_TRUE(floating()->isVisible());
+}
+
+TEST_F(SelectionTest, TheCornerStaysInsideTheView) {
+    press(QPoint(60, 40));
+    move(QPoint(-20, -30));
+    EXPECT_EQ(w().shRect->box(), QRectF(0, 0, 60, 40));
+    release(QPoint(-20, -30));
+    EXPECT_EQ(w().selection.iSelX2, 0);
+    EXPECT_EQ(w().selection.iSelY2, 0);
+    EXPECT_EQ(w().selection.PicClip.ClipWidth, 11);
+}
+
+TEST_F(SelectionTest, CutAndMoveLeavesAHoleAndPastesFurtherRight) {
+    setPixels(QRect(10, 2, 1, 1));
+    setPixels(QRect(15, 5, 1, 1));
+    setPixels(QRect(20, 8, 1, 1));
+    setPixels(QRect(30, 10, 1, 1));  // outside the selection
+    w().RedrawCanvas();
+    const QImage before = doc().preview().copy();
+    ASSERT_TRUE(w().OptCut->isChecked());
+    select({10, 2}, {20, 8});
+    dragFloating(QPoint(12, 0));
+    EXPECT_TRUE(set(12, 2));
+    EXPECT_TRUE(set(17, 5));
+    EXPECT_TRUE(set(22, 8));
+    EXPECT_TRUE(set(30, 10));
+    EXPECT_FALSE(set(10, 2));
+    EXPECT_FALSE(set(15, 5));
+    EXPECT_FALSE(set(20, 8));
+    EXPECT_EQ(countSetEverywhere(), 4);
+    EXPECT_TRUE(viewMatchesPicture());
+    EXPECT_TRUE(doc().bModified);
+    EXPECT_FALSE(floating()->isVisible());
+    EXPECT_FALSE(w().shRect->isVisible());
+    EXPECT_TRUE(armed());
+    // undo goes back to the picture before the cut
+    ASSERT_TRUE(w().cmdUndo->isEnabled());
+    w().cmdUndo_Click();
+    EXPECT_EQ(doc().preview(), before);
+}
+
+TEST_F(SelectionTest, CopyAndMoveKeepsTheOriginal) {
+    setPixels(QRect(10, 2, 1, 1));
+    w().RedrawCanvas();
+    w().OptCopy->setChecked(true);
+    select({10, 2}, {14, 4});
+    dragFloating(QPoint(0, 30));  // five rows down
+    EXPECT_TRUE(set(10, 2));
+    EXPECT_TRUE(set(10, 7));
+    EXPECT_EQ(countSetEverywhere(), 2);
+}
+
+TEST_F(SelectionTest, APressAndReleaseWithoutMovingPutsItBack) {
+    setPixels(QRect(10, 2, 3, 3));
+    w().RedrawCanvas();
+    const QImage before = doc().preview().copy();
+    select({9, 1}, {14, 6});
+    QTest::mousePress(floating(), Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+    QTest::mouseRelease(floating(), Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+    EXPECT_EQ(doc().preview(), before);
+}
+
+TEST_F(SelectionTest, RightClickCopiesTheEnlargedPictureToTheClipboard) {
+    setPixels(QRect(3, 3, 2, 2));
+    w().RedrawCanvas();
+    doc().bModified = false;
+    const QImage before = doc().preview().copy();
+    QApplication::clipboard()->clear();
+    select({2, 2}, {6, 5});
+    const QImage floatingPicture = w().picMove->picture();
+    QTest::mousePress(floating(), Qt::RightButton, Qt::NoModifier, QPoint(4, 4));
+    release(cell(4, 4), Qt::RightButton);
+    const QImage copied = QApplication::clipboard()->image();
+    EXPECT_EQ(copied.size(), QSize(24, 18));
+    EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32), floatingPicture);
+    // six view pixels per logo pixel, grid lines included
+    // (the rectangle starts at view point (15, 15), in the middle of cell 2)
+    EXPECT_EQ(copied.pixel(5, 5), LogoDocument::kSetColor);
+    EXPECT_EQ(copied.pixel(3, 1), LogoDocument::kGridColor);
+    EXPECT_EQ(copied.pixel(1, 1), LogoDocument::kClearColor);
+    ASSERT_FALSE(home.messages->shown.empty());
+    EXPECT_EQ(home.messages->shown.back().text,
+              QStringLiteral("Selected Region Copied to Clipboard."));
+    EXPECT_EQ(doc().preview(), before);
+    EXPECT_FALSE(doc().bModified);
+    EXPECT_FALSE(floating()->isVisible());
+    EXPECT_TRUE(armed());
+}
+
+TEST_F(SelectionTest, DeleteClearsTheSelection) {
+    setPixels(QRect(0, 0, 30, 14));
+    w().RedrawCanvas();
+    const QImage before = doc().preview().copy();
+    select({20, 8}, {10, 2});  // dragged up and left
+    QTest::keyClick(view(), Qt::Key_Delete);
+    EXPECT_EQ(countSet(QRect(10, 2, 11, 7)), 0);
+    EXPECT_EQ(countSetEverywhere(), 30 * 14 - 11 * 7);
+    EXPECT_TRUE(viewMatchesPicture());
+    EXPECT_FALSE(floating()->isVisible());
+    EXPECT_FALSE(w().shRect->isVisible());
+    EXPECT_TRUE(armed());
+    ASSERT_TRUE(w().cmdUndo->isEnabled());
+    w().cmdUndo_Click();
+    EXPECT_EQ(doc().preview(), before);
+}
+
+TEST_F(SelectionTest, DeleteWithoutAFreshSelectionDeletesNothing) {
+    setPixels(QRect(0, 0, 30, 14));
+    w().RedrawCanvas();
+    // before any selection: pixel (0, 0) stays
+    w().picContainer_KeyDown(46, 0);
+    EXPECT_TRUE(set(0, 0));
+    // a selection put back, then the selector chosen again: its corners
+    // are stale and nothing is deleted
+    select({10, 2}, {20, 8});
+    QTest::mousePress(floating(), Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+    QTest::mouseRelease(floating(), Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+    w().cmdSelector_Click();
+    QTest::keyClick(view(), Qt::Key_Delete);
+    EXPECT_EQ(countSetEverywhere(), 30 * 14);
+    // other tools never delete
+    w().cmdPencil_Click();
+    w().picContainer_KeyDown(46, 0);
+    EXPECT_EQ(countSetEverywhere(), 30 * 14);
+}
+
+TEST_F(SelectionTest, TheTimerAlternatesTheBorder) {
+    EXPECT_EQ(w().shRect->borderStyle(), ShapeControl::BorderDot);
+    w().Timer1_Timer();
+    EXPECT_EQ(w().shRect->borderStyle(), ShapeControl::BorderDashDot);
+    w().Timer1_Timer();
+    EXPECT_EQ(w().shRect->borderStyle(), ShapeControl::BorderDot);
+}
+
+TEST_F(SelectionTest, AClickBesideAFinishedSelectionWidensItsRectangle) {
+    select({2, 2}, {6, 5});
+    const QRectF box = w().shRect->box();
+    drag(cell(40, 10), cell(40, 10));
+    EXPECT_EQ(w().shRect->box(), box.adjusted(-1, -1, 1, 1));
+    EXPECT_TRUE(w().selection.bSelDone);
+    EXPECT_FALSE(w().OptCut->isVisible());
+}
+
+TEST_F(SelectionTest, AnotherToolCancelsTheSelection) {
+    select({2, 2}, {6, 5});
+    w().cmdLine_Click();
+    EXPECT_FALSE(w().Timer1->isActive());
+    EXPECT_FALSE(w().shRect->isVisible());
+    EXPECT_FALSE(floating()->isVisible());
+    EXPECT_TRUE(w().picMove->picture().isNull());
+    EXPECT_FALSE(w().OptCut->isVisible());
+    EXPECT_FALSE(w().OptCopy->isVisible());
+    EXPECT_FALSE(w().selection.bSelDone);
+    EXPECT_FALSE(w().tools.bSelector);
+}
+
+TEST_F(SelectionTest, MovesCleanThePictureOutsideTheLogo) {
+    doc().preview().setPixel(75, 20, LogoDocument::kSetColor);
+    move(QPoint(50, 50));
+    EXPECT_EQ(doc().preview().pixel(75, 20), LogoDocument::kClearColor);
+}
+
+}  // namespace

@@ -1,0 +1,97 @@
+// The one-step undo: what each drawing operation leaves to undo, and the
+// undo button's state.
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <functional>
+
+#include "DrawWindowTest.h"
+
+using namespace glyphsmith;
+using glyphsmith::test::DrawWindowTest;
+
+namespace {
+
+using UndoTest = DrawWindowTest;
+
+TEST_F(UndoTest, UndoAfterALineRestoresThePictureBeforeIt) {
+    w().cmdPencil_Click();
+    drag(cell(1, 1), cell(2, 1), {cell(1, 1) + QPoint(1, 0)});
+    const QImage before = doc().preview().copy();
+    w().cmdLine_Click();
+    drag(cell(2, 3), cell(10, 3));
+    ASSERT_TRUE(set(6, 3));
+    ASSERT_TRUE(w().cmdUndo->isEnabled());
+    doc().bModified = true;
+    w().cmdUndo_Click();
+    EXPECT_EQ(doc().preview(), before);
+    EXPECT_TRUE(viewMatchesPicture());
+    EXPECT_TRUE(doc().bModified) << "undo leaves the flag alone";
+    // only one step: the button is off until the next operation
+    EXPECT_FALSE(w().cmdUndo->isEnabled());
+    w().cmdUndo->click();
+    EXPECT_EQ(doc().preview(), before);
+}
+
+TEST_F(UndoTest, EveryToolLeavesAStepToUndo) {
+    const std::function<void()> operations[] = {
+        [this] {
+            w().cmdPencil_Click();
+            drag(cell(5, 5), cell(6, 5), {cell(5, 5) + QPoint(1, 0)});
+        },
+        [this] {
+            w().cmdFullBox_Click();
+            drag(cell(5, 5), cell(9, 8));
+        },
+        [this] {
+            w().cmdFullCircle_Click();
+            drag(cell(20, 6), cell(20, 6) + QPoint(30, 20));
+        },
+        [this] {
+            w().cmdFill_Click();
+            drag(cell(40, 10), cell(40, 10));
+        },
+        [this] { w().cmdInverse_Click(); },
+        [this] { w().cmdFlipVertical_Click(); },
+    };
+    setPixels(QRect(0, 0, 3, 3));
+    w().RedrawCanvas();
+    int i = 0;
+    for (const auto &op : operations) {
+        const QImage before = doc().preview().copy();
+        op();
+        ASSERT_NE(doc().preview(), before) << "operation " << i;
+        ASSERT_TRUE(w().cmdUndo->isEnabled()) << "operation " << i;
+        w().cmdUndo_Click();
+        ASSERT_EQ(doc().preview(), before) << "operation " << i;
+        ++i;
+    }
+}
+
+TEST_F(UndoTest, NewEmptiesTheBuffersAndAnEmptyBufferGivesAClearPicture) {
+    setPixels(QRect(0, 0, 10, 10));
+    w().mnuNew_Click();
+    EXPECT_FALSE(w().cmdUndo->isEnabled());
+    EXPECT_TRUE(doc().picUndo2.isNull());
+    setPixels(QRect(0, 0, 10, 10));
+    w().cmdUndo_Click();
+    EXPECT_EQ(countSetEverywhere(), 0);
+    EXPECT_TRUE(viewMatchesPicture());
+}
+
+TEST_F(UndoTest, ASnapshotShiftsTheBuffers) {
+    setPixels(QRect(1, 1, 1, 1));
+    w().TakeUndoSnapshot();
+    const QImage first = doc().preview().copy();
+    setPixels(QRect(2, 2, 1, 1));
+    w().TakeUndoSnapshot();
+    EXPECT_EQ(doc().picUndo2, first);
+    EXPECT_EQ(doc().picUndo, doc().preview());
+    EXPECT_TRUE(w().cmdUndo->isEnabled());
+    w().ClearUndo();
+    EXPECT_TRUE(doc().picUndo.isNull());
+    EXPECT_TRUE(doc().picUndo2.isNull());
+    EXPECT_FALSE(w().cmdUndo->isEnabled());
+}
+
+}  // namespace
