@@ -11,8 +11,7 @@ namespace glyphsmith {
 
 namespace {
 
-// Pixels lying exactly on an ellipse count as inside; the slack absorbs the
-// rounding of the square root.
+// Absorbs the rounding of square roots where an ellipse meets a pixel exactly.
 constexpr double kSlack = 1e-9;
 // No shape reaches further than this from its centre; keeps the loops small
 // whatever radii come in.
@@ -29,20 +28,43 @@ QRect spanning(QPoint a, QPoint b) {
                  QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
 }
 
+// The nearest whole number, halves toward zero (the ellipse's centre).
+int roundHalfDown(double v) {
+    return static_cast<int>(std::ceil(v - 0.5 - kSlack));
+}
+
+// The largest whole number strictly below v.
+int below(double v) {
+    return static_cast<int>(std::ceil(v - kSlack)) - 1;
+}
+
 // Half the width of the ellipse's row `dy` rows from the centre, in whole
-// pixels; -1 for rows outside the ellipse.
+// pixels; -1 for rows outside the ellipse. A row reaches to where the curve
+// crosses it, rounded to the nearest pixel, and as far as the columns whose
+// own crossing, rounded likewise, reaches this row: together the pixels
+// nearest the curve, also where it runs flat.
 int halfWidth(EllipseRadii r, int dy) {
-    if (r.vertical <= 0.0) {
-        return dy == 0 ? static_cast<int>(std::floor(std::min(r.horizontal, 1.0 * kReach) + kSlack))
-                       : -1;
+    const double rx = std::min(r.horizontal, 1.0 * kReach);
+    const double ry = std::min(r.vertical, 1.0 * kReach);
+    const int m = std::abs(dy);
+    if (rx <= 0.0) {
+        // no width: the centre column, as far as the vertical radius rounds
+        return m <= std::max(roundHalfDown(ry), 0) ? 0 : -1;
     }
-    const double t = static_cast<double>(dy) / r.vertical;
-    const double left = 1.0 - t * t;
-    if (left < -kSlack) {
-        return -1;
+    int half = -1;
+    if (m <= ry + kSlack) {
+        const double t = ry > 0.0 ? m / ry : 0.0;
+        half = roundHalfDown(rx * std::sqrt(std::max(1.0 - t * t, 0.0)));
     }
-    const double half = r.horizontal * std::sqrt(std::max(left, 0.0));
-    return static_cast<int>(std::floor(std::min(half, 1.0 * kReach) + kSlack));
+    if (m == 0) {
+        half = std::max(half, static_cast<int>(std::floor(rx + kSlack)));
+    } else if (m - 0.5 < ry - kSlack) {
+        // columns dx whose rounded crossing reaches row m: their crossing lies
+        // beyond m - 0.5, which holds for |dx| < rx * sqrt(1 - ((m - 0.5) / ry)^2)
+        const double t = (m - 0.5) / ry;
+        half = std::max(half, below(rx * std::sqrt(std::max(1.0 - t * t, 0.0))));
+    }
+    return half;
 }
 
 }  // namespace
@@ -113,6 +135,9 @@ std::optional<EllipseRadii> circleRuleRadii(double radius, double aspect) {
 }
 
 bool ellipseContains(QPoint centre, EllipseRadii radii, int x, int y) {
+    if (!(radii.horizontal >= 0.0) || !(radii.vertical >= 0.0)) {
+        return false;
+    }
     const long dy = static_cast<long>(y) - centre.y();
     const long dx = static_cast<long>(x) - centre.x();
     if (dy > kReach || dy < -kReach) {
@@ -127,7 +152,8 @@ void drawEllipse(QImage &picture, QPoint centre, EllipseRadii radii, QRgb outlin
     if (!(radii.horizontal >= 0.0) || !(radii.vertical >= 0.0)) {
         return;
     }
-    const int reach = static_cast<int>(std::floor(std::min(radii.vertical, 1.0 * kReach) + kSlack));
+    const int reach =
+        static_cast<int>(std::floor(std::min(radii.vertical, 1.0 * kReach) + kSlack)) + 1;
     // rows outside the picture draw nothing, but their neighbours are needed
     const int top = std::max(-reach, -centre.y() - 1);
     const int bottom = std::min(reach, picture.height() - centre.y());

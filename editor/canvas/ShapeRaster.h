@@ -34,14 +34,17 @@ struct EllipseRadii {
 // a finite number >= 0 or a radius below 0.
 std::optional<EllipseRadii> circleRuleRadii(double radius, double aspect);
 
-// Whether pixel (x, y) lies in the ellipse around pixel `centre`: its centre
-// is inside or on the ellipse. A vertical radius of 0 makes the ellipse the
-// single row through the centre. The set is symmetric about the centre.
+// Whether pixel (x, y) belongs to the ellipse around pixel `centre`: in its
+// row it lies within the curve's crossing rounded to the nearest pixel, or in
+// its column likewise (halves toward the centre). These are the pixels
+// nearest the curve; a circle comes out as the midpoint rule draws it. A
+// vertical radius of 0 makes the ellipse the single row through the centre.
+// The set is symmetric about the centre.
 bool ellipseContains(QPoint centre, EllipseRadii radii, int x, int y);
 
 // The ellipse around pixel `centre`: its one-pixel outline (the pixels of the
 // ellipse with a left, right, upper or lower neighbour outside it) in
-// `outline`, and, when `fill` is given, the pixels inside in that colour.
+// `outline`, and, when `fill` is given, the other pixels in that colour.
 void drawEllipse(QImage &picture, QPoint centre, EllipseRadii radii, QRgb outline,
                  std::optional<QRgb> fill = std::nullopt);
 

@@ -157,18 +157,59 @@ TEST(EllipseRasterTest, TheCircleRuleGivesTheRadii) {
     EXPECT_FALSE(circleRuleRadii(-1, 1));
 }
 
-// Slow version: the pixel's centre inside or on the ellipse.
+// The nearest whole number of v >= 0, halves toward zero.
+int nearestTowardZero(double v) {
+    const int n = static_cast<int>(std::floor(v + 1e-9));
+    return v - n > 0.5 + 1e-9 ? n + 1 : n;
+}
+
+// Slow version: a pixel belongs to the ellipse when its row's crossing of the
+// curve, rounded, reaches it, or its column's crossing does.
 bool slowContains(QPoint c, EllipseRadii r, int x, int y) {
-    const double dx = x - c.x();
-    const double dy = y - c.y();
-    if (r.vertical == 0) {
-        return dy == 0 && std::abs(dx) <= r.horizontal + 1e-9;
+    const double dx = std::abs(x - c.x());
+    const double dy = std::abs(y - c.y());
+    const auto crossing = [](double along, double radius, double across) {
+        if (radius == 0) {
+            return across;
+        }
+        const double t = along / radius;
+        return across * std::sqrt(std::max(0.0, 1 - t * t));
+    };
+    const bool row =
+        dy <= r.vertical + 1e-9 && dx <= nearestTowardZero(crossing(dy, r.vertical, r.horizontal));
+    const bool column = dx <= r.horizontal + 1e-9 &&
+                        dy <= nearestTowardZero(crossing(dx, r.horizontal, r.vertical));
+    return row || column;
+}
+
+TEST(EllipseRasterTest, ACircleComesOutAsTheMidpointRuleDrawsIt) {
+    // the eighth of a circle of radius 5 the midpoint rule draws
+    const std::set<std::pair<int, int>> octant = {{0, 5}, {1, 5}, {2, 5}, {3, 4}};
+    QImage img = blank();
+    const QPoint c(40, 24);
+    drawEllipse(img, c, EllipseRadii{5, 5}, kInk);
+    for (int dx = 0; dx <= 5; ++dx) {
+        for (int dy = dx; dy <= 6; ++dy) {
+            EXPECT_EQ(img.pixel(c.x() + dx, c.y() - dy) == kInk, octant.count({dx, dy}) == 1)
+                << dx << "," << dy;
+        }
     }
-    if (r.horizontal == 0) {
-        return dx == 0 && std::abs(dy) <= r.vertical + 1e-9;
+}
+
+TEST(EllipseRasterTest, SmallEllipsesHaveNoLoneTipPixels) {
+    // radii 3 and 1.5: rows of 5, 7 and 5 pixels
+    QImage img = blank();
+    drawEllipse(img, QPoint(20, 7), EllipseRadii{3, 1.5}, kInk, kInk);
+    EXPECT_EQ(inked(img).size(), 17u);
+    // radii 5 and 3: the top and bottom rows are five wide, not one
+    QImage flat = blank();
+    drawEllipse(flat, QPoint(20, 10), EllipseRadii{5, 3}, kInk);
+    int top = 0;
+    for (int x = 0; x < 84; ++x) {
+        top += flat.pixel(x, 7) == kInk;
     }
-    return dx * dx / (r.horizontal * r.horizontal) + dy * dy / (r.vertical * r.vertical) <=
-           1 + 1e-9;
+    EXPECT_EQ(top, 5);
+    EXPECT_EQ(flat.pixel(20, 6), kPaper);
 }
 
 TEST(EllipseRasterTest, FillAndOutlineMatchTheSlowVersion) {
