@@ -118,15 +118,6 @@ TEST(LogoTransformTest, OnlyExactBlackCountsAsSet) {
     EXPECT_EQ(inverse.preview().pixel(3, 3), kInk);
 }
 
-TEST(LogoTransformTest, SizesBeyondThePictureAreCut) {
-    LogoDocument doc;
-    doc.setPixel(0, 0, kInk);
-    flipLogoHorizontal(doc, 1000, -5);
-    invertLogo(doc, -1, 1000);
-    flipLogoVertical(doc, 84, 48);
-    EXPECT_TRUE(doc.isPixelSet(0, 47));
-}
-
 TEST(LogoTransformTest, TheLibrarysSizeIsUsedOnlyWhenItAnsweredSensibly) {
     const QSize kind(72, 14);
     EXPECT_EQ(usableLogoSize(QSize(72, 28), 0, kind), QSize(72, 28));

@@ -7,8 +7,6 @@
 
 #include "DrawWindowTest.h"
 #include "canvas/FrameBox.h"
-#include "canvas/ShapeControl.h"
-#include "canvas/ToolCursors.h"
 
 using namespace glyphsmith;
 using glyphsmith::test::DrawWindowTest;
@@ -68,15 +66,6 @@ TEST_F(ToolButtonsTest, StartUpChoosesThePencil) {
     EXPECT_EQ(w().shSel->x(), w().cmdPencil->x() - 2);
 }
 
-TEST_F(ToolButtonsTest, ShapeButtonsSetTheRubberBandsShapeAndFill) {
-    w().cmdFullCircle_Click();
-    EXPECT_EQ(w().Shape1->shape(), ShapeControl::Oval);
-    EXPECT_EQ(w().Shape1->fillStyle(), ShapeControl::Solid);
-    w().cmdEmptyBox_Click();
-    EXPECT_EQ(w().Shape1->shape(), ShapeControl::Rectangle);
-    EXPECT_EQ(w().Shape1->fillStyle(), ShapeControl::Transparent);
-}
-
 TEST_F(ToolButtonsTest, ToolButtonsGiveTheViewTheFocusButTheSelectorDoesNot) {
     w().cmdNew->setFocus();
     w().cmdSelector_Click();
@@ -92,16 +81,6 @@ TEST_F(ToolButtonsTest, ResettingToolsLeavesADragInProgress) {
     EXPECT_TRUE(w().tools.bLineDrag);
     EXPECT_FALSE(w().tools.bLine);
     release(cell(3, 3));
-}
-
-TEST(ToolCursorsTest, EveryPointerHasAnImageAndAHotSpotInsideIt) {
-    for (auto image : {ToolCursors::Pencil, ToolCursors::Eraser, ToolCursors::Flood,
-                       ToolCursors::Letter, ToolCursors::Hand}) {
-        const QPixmap pm = ToolCursors::pixmap(image);
-        EXPECT_FALSE(pm.isNull());
-        EXPECT_TRUE(QRect(QPoint(0, 0), pm.size()).contains(ToolCursors::hotSpot(image)));
-    }
-    EXPECT_EQ(ToolCursors::cursorOf(nullptr).shape(), Qt::ArrowCursor);
 }
 
 }  // namespace

@@ -128,16 +128,6 @@ TEST_F(StatusTextTest, LeftOfTheViewTheColumnIsNegative) {
     release(QPoint(10, 20));
 }
 
-TEST_F(StatusTextTest, BeyondTheViewNothingChanges) {
-    move(QPoint(100, 10));
-    w().picContainer_MouseMove(0, 0, 433.0F, 10.0F);
-    EXPECT_EQ(w().txtStat5->text(), QStringLiteral("16, 1"));
-    w().picContainer_MouseMove(0, 0, 100.0F, 85.0F);
-    EXPECT_EQ(w().txtStat5->text(), QStringLiteral("16, 1"));
-    w().picContainer_MouseMove(0, 0, 432.0F, 84.0F);
-    EXPECT_EQ(w().txtStat5->text(), QStringLiteral("72, 14"));
-}
-
 class LineToolTest : public DrawWindowTest {
 protected:
     void SetUp() override {
@@ -384,6 +374,11 @@ TEST_F(BoundsGuardTest, EqualityPassesAndBeyondIsRefused) {
     EXPECT_FALSE(w().tools.bLineDrag);
     w().picContainer_MouseDown(1, 0, width, 10.0F);
     EXPECT_TRUE(w().tools.bLineDrag);
+    w().txtStat5->clear();
+    w().picContainer_MouseMove(0, 0, width + 1.0F, 10.0F);
+    EXPECT_TRUE(w().txtStat5->text().isEmpty()) << "no status text beyond the view";
+    w().picContainer_MouseMove(0, 0, width, height);
+    EXPECT_EQ(w().txtStat5->text(), QStringLiteral("72, 14"));
     w().txtStat1->clear();
     w().picContainer_MouseUp(1, 0, width + 1.0F, 10.0F);
     EXPECT_TRUE(w().txtStat1->text().isEmpty());
