@@ -12,7 +12,8 @@
 //   canvas/FrmMainSelection.cpp   area selector, floating picture, Delete
 //   canvas/FrmMainLogoOps.cpp     flips, inverse, undo
 //   canvas/FrmMainDrawingControls.cpp  rubber bands, pointer pictures, text dialog
-//   files/FrmMainFilesPending.cpp    logo files, canvas <-> logo object
+//   files/FrmMainFiles.cpp        logo files, canvas <-> logo object
+//   files/FrmMainStartupOpen.cpp  the logo file named on the command line
 //   phone/FrmMainPhone.cpp        connection, status bar, restart, clock
 //   phone/FrmMainTransferPending.cpp  download and upload
 //   phone/FrmMainMessagingPending.cpp sending, startup text, phonebook, phone info

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "FileDialogScript.h"
 #include "MainWindowTest.h"
 #include "shell/FrmBackground.h"
 
@@ -36,7 +37,10 @@ TEST_F(ShutdownTest, ModifiedLogoAnsweredNoClosesWithOneQuestion) {
 TEST_F(ShutdownTest, ModifiedLogoAnsweredYesStillCloses) {
     window_->document().bModified = true;
     home.messages->answers = {true};
+    glyphsmith::test::ModalScript script;
+    script.cancel();  // Yes runs Save As, whose dialog is cancelled
     EXPECT_TRUE(window_->close());
+    EXPECT_TRUE(script.done());
     EXPECT_EQ(home.messages->shown.size(), 1u);
     EXPECT_FALSE(window_->isVisible());
 }

@@ -1,0 +1,434 @@
+// Open, Save and Save As on the real main window, the dialogs answered from
+// a timer, with no phone attached.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "FileDialogScript.h"
+#include "FileTestSupport.h"
+#include "MainWindowTest.h"
+#include "files/LogoFileFilters.h"
+#include "velkor17/VelkorControl.h"
+
+using namespace glyphsmith;
+using namespace glyphsmith::test;
+
+namespace {
+
+QByteArray onePixelGsp() {
+    QByteArray bytes = "0" + QByteArray(71, '1') + "\r\n";
+    for (int y = 1; y < 28; ++y) {
+        bytes += QByteArray(72, '1') + "\r\n";
+    }
+    return bytes;
+}
+
+class FileTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        home.writeSettings({});
+        start();
+        logos = home.env.paths.logosFolder;
+        QDir().mkpath(logos);
+    }
+    FrmMain &w() { return *window_; }
+    LogoDocument &doc() { return window_->document(); }
+    QString in(const QString &name) const { return logos + QLatin1Char('/') + name; }
+    const std::vector<ScriptedMessages::Shown> &shown() const { return home.messages->shown; }
+
+    QString logos;
+};
+
+TEST_F(FileTest, PictureMessageWithOnePixelSavesAsGspByteForByte) {
+    w().optPicture_Click();
+    doc().setPixel(0, 0, LogoDocument::kSetColor);
+    doc().bModified = true;
+    ModalScript script;
+    script.chooseFile(in("one"), [this](QFileDialog *d) {
+        EXPECT_EQ(d->objectName(), "ComDia");
+        EXPECT_EQ(d->windowTitle(), "Saving Logo file");
+        EXPECT_EQ(d->nameFilters(), saveLogoFilters());
+        EXPECT_EQ(d->selectedNameFilter(), "Glyphsmith Picture Logo (*.GSP)");
+        EXPECT_EQ(QFileInfo(d->directory().absolutePath()), QFileInfo(logos));
+        EXPECT_EQ(d->acceptMode(), QFileDialog::AcceptSave);
+    });
+    w().mnuSave_Click();
+    EXPECT_TRUE(script.done());
+    EXPECT_EQ(fileBytes(in("one.GSP")), onePixelGsp());
+    EXPECT_EQ(doc().sLogoPath, in("one.GSP"));
+    EXPECT_FALSE(doc().bModified);
+    EXPECT_TRUE(shown().empty());
+}
+
+TEST_F(FileTest, OpeningTheOnePixelFileShowsOnePixelAndClearsModified) {
+    ASSERT_TRUE(writeBytes(in("one.GSP"), onePixelGsp()));
+    w().optPicture_Click();
+    drawPattern(doc(), randomPattern(72, 28, 3));
+    doc().bModified = true;
+    ModalScript script;
+    script.chooseFile(in("one.GSP"), [](QFileDialog *d) {
+        EXPECT_EQ(d->windowTitle(), "Opening Logo file");
+        EXPECT_EQ(d->nameFilters(), openLogoFilters());
+        EXPECT_EQ(d->selectedNameFilter(), "Glyphsmith Picture Logo (*.GSP)");
+        EXPECT_EQ(d->fileMode(), QFileDialog::ExistingFile);
+    });
+    w().cmdOpen_Click();
+    EXPECT_EQ(setPixelCount(doc(), 72, 28), 1);
+    EXPECT_TRUE(doc().isPixelSet(0, 0));
+    EXPECT_EQ(doc().preview().pixel(0, 0), LogoDocument::kSetColor);
+    EXPECT_FALSE(doc().bModified);
+    EXPECT_EQ(doc().sLogoPath, in("one.GSP"));
+    EXPECT_EQ(doc().iLogoKind, kPictureMessage);
+    EXPECT_TRUE(shown().empty());
+}
+
+TEST_F(FileTest, GspShortLinesAndOtherCharactersReadAsSet) {
+    QByteArray bytes = "1111\r\n1 2a1\r\n";
+    for (int y = 2; y < 28; ++y) {
+        bytes += QByteArray(72, '1') + "\r\n";
+    }
+    ASSERT_TRUE(writeBytes(in("odd.gsp"), bytes));
+    w().optPicture_Click();
+    ModalScript script;
+    script.chooseFile(in("odd.gsp"));
+    w().mnuOpen_Click();
+    for (int x = 0; x < 72; ++x) {
+        EXPECT_EQ(doc().isPixelSet(x, 0), x >= 4) << x;
+    }
+    EXPECT_FALSE(doc().isPixelSet(0, 1));
+    EXPECT_TRUE(doc().isPixelSet(1, 1));  // blank
+    EXPECT_TRUE(doc().isPixelSet(2, 1));  // "2"
+    EXPECT_TRUE(doc().isPixelSet(3, 1));  // "a"
+    EXPECT_FALSE(doc().isPixelSet(4, 1));
+    EXPECT_TRUE(doc().isPixelSet(5, 1));  // past the line's end
+    EXPECT_EQ(setPixelCount(doc(), 72, 28), 68 + 70);
+    EXPECT_EQ(doc().sLogoPath, in("odd.gsp"));
+}
+
+TEST_F(FileTest, GspWithMissingLinesStopsQuietlyKeepingTheRowsRead) {
+    ASSERT_TRUE(writeBytes(in("short.GSP"), QByteArray(72, '1') + "\r\n" + QByteArray(72, '1')));
+    w().optPicture_Click();
+    drawPattern(doc(), randomPattern(72, 28, 5));
+    const QImage before = doc().preview().copy();
+    doc().sLogoPath = in("earlier.GSP");
+    doc().bModified = true;
+    ModalScript script;
+    script.chooseFile(in("short.GSP"));
+    w().mnuOpen_Click();
+    EXPECT_EQ(setPixelCount(doc(), 72, 2), 0);
+    for (int y = 2; y < 28; ++y) {
+        for (int x = 0; x < 72; ++x) {
+            ASSERT_EQ(doc().preview().pixel(x, y), before.pixel(x, y));
+        }
+    }
+    EXPECT_EQ(doc().sLogoPath, in("earlier.GSP"));
+    EXPECT_TRUE(doc().bModified);
+    EXPECT_TRUE(shown().empty());
+}
+
+TEST_F(FileTest, OperatorFileOpenedInTheCallerGroupKindStaysACallerGroupLogo) {
+    const Pattern p = randomPattern(72, 14, 11);
+    writeLogoFile(in("net.NOL"), fbOperatorLogo, p, QStringLiteral("244 05"));
+    w().optCallerGroup_Click();
+    w().txtStat1->clear();
+    doc().setPixel(80, 40, LogoDocument::kSetColor);  // outside the logo
+    doc().bModified = true;
+    ModalScript script;
+    script.chooseFile(in("net.NOL"), [](QFileDialog *d) {
+        EXPECT_EQ(d->selectedNameFilter(), "Nokia Group Graphic (*.NGG)");
+    });
+    w().mnuOpen_Click();
+    EXPECT_EQ(doc().iLogoKind, kCallerGroupLogo);
+    EXPECT_EQ(w().Velk->Logo()->LogoType(), fbCallerLogo);
+    EXPECT_TRUE(canvasShows(doc(), p));
+    EXPECT_EQ(doc().preview().pixel(80, 40), LogoDocument::kClearColor);
+    EXPECT_EQ(doc().sLogoPath, in("net.NOL"));
+    EXPECT_EQ(w().lblPath->text(), in("net.NOL"));
+    EXPECT_EQ(w().txtStat1->text(), "Ready");
+    EXPECT_TRUE(doc().bModified);  // opening a logo-object file leaves it
+}
+
+TEST_F(FileTest, StartupFileOpenedInTheOperatorKindIsCutToItsSize) {
+    const Pattern p = randomPattern(84, 48, 12);
+    writeLogoFile(in("boot.NSL"), fbStartupLogo, p);
+    ModalScript script;
+    script.chooseFile(in("boot.NSL"));
+    w().mnuOpen_Click();
+    EXPECT_EQ(doc().iLogoKind, kOperatorLogo);
+    EXPECT_EQ(doc().iLogoWidth, 72);
+    EXPECT_EQ(doc().iLogoHeight, 14);
+    Pattern cut = randomPattern(72, 14, 0);
+    for (int y = 0; y < 14; ++y) {
+        for (int x = 0; x < 72; ++x) {
+            cut.set[std::size_t(y * 72 + x)] = p.at(x, y);
+        }
+    }
+    EXPECT_TRUE(canvasShows(doc(), cut));
+    for (int y = 0; y < 48; ++y) {
+        for (int x = 0; x < 84; ++x) {
+            if (x >= 72 || y >= 14) {
+                ASSERT_EQ(doc().preview().pixel(x, y), LogoDocument::kClearColor) << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST_F(FileTest, FailedReadChangesNothingAndSaysSo) {
+    ASSERT_TRUE(writeBytes(in("bad.NOL"), "this is not a logo"));
+    drawPattern(doc(), randomPattern(72, 14, 13));
+    const QImage before = doc().preview().copy();
+    doc().sLogoPath = in("known.NOL");
+    doc().bModified = true;
+    ModalScript script;
+    script.chooseFile(in("bad.NOL"));
+    w().mnuOpen_Click();
+    ASSERT_EQ(shown().size(), 1u);
+    EXPECT_EQ(shown()[0].title, "Glyphsmith");
+    EXPECT_EQ(shown()[0].text, "Problem reading image file");
+    EXPECT_FALSE(shown()[0].question);
+    EXPECT_EQ(doc().preview(), before);
+    EXPECT_EQ(doc().sLogoPath, in("known.NOL"));
+    EXPECT_TRUE(doc().bModified);
+}
+
+// A save that fails leaves the earlier file as it was and keeps the
+// document modified.
+void expectFailedSaveKeepsOldFile(FrmMain &w, LogoDocument &doc, const QString &path) {
+    const QByteArray old = fileBytes(path);
+    ASSERT_FALSE(old.isEmpty());
+    drawPattern(doc, patternForKind(doc.iLogoKind, 77));
+    doc.bModified = true;
+    w.mnuSave_Click();
+    EXPECT_EQ(fileBytes(path), old);
+    EXPECT_TRUE(doc.bModified);
+    EXPECT_EQ(doc.sLogoPath, path);
+}
+
+TEST_F(FileTest, SaveIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
+    const QString folder = in("locked");
+    QDir().mkpath(folder);
+    for (const char *name : {"old.GSP", "old.NOL"}) {
+        SCOPED_TRACE(name);
+        const QString path = folder + QLatin1Char('/') + QLatin1String(name);
+        if (QLatin1String(name).endsWith(QLatin1String("GSP"))) {
+            w().optPicture_Click();
+        } else {
+            w().optOperator_Click();
+        }
+        doc().setPixel(1, 1, LogoDocument::kSetColor);
+        doc().sLogoPath = path;
+        w().mnuSave_Click();
+        ASSERT_TRUE(QFileInfo::exists(path));
+    }
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const bool stillWritable = QFileInfo(folder).isWritable() ||
+                               QFile(folder + QStringLiteral("/probe")).open(QIODevice::WriteOnly);
+    QFile::remove(folder + QStringLiteral("/probe"));
+    if (stillWritable) {
+        QFile::setPermissions(
+            folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        GTEST_SKIP() << "this user may write into read-only folders";
+    }
+    home.messages->shown.clear();
+    w().optPicture_Click();
+    doc().sLogoPath = folder + QStringLiteral("/old.GSP");
+    expectFailedSaveKeepsOldFile(w(), doc(), doc().sLogoPath);
+    w().optOperator_Click();
+    doc().sLogoPath = folder + QStringLiteral("/old.NOL");
+    expectFailedSaveKeepsOldFile(w(), doc(), doc().sLogoPath);
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    ASSERT_EQ(shown().size(), 2u);
+    EXPECT_EQ(shown()[0].text, "Problem saving image file");
+    EXPECT_EQ(shown()[1].text, "Problem saving image file");
+}
+
+TEST_F(FileTest, SaveWhoseTemporaryFileCannotBeMadeKeepsTheOldFile) {
+    // a name so long that no temporary name beside it fits the file system
+    const QString stem(246, QLatin1Char('n'));
+    for (const char *ext : {".GSP", ".NOL"}) {
+        SCOPED_TRACE(ext);
+        home.messages->shown.clear();
+        const QString path = in(stem + QLatin1String(ext));
+        if (QLatin1String(ext) == QLatin1String(".GSP")) {
+            w().optPicture_Click();
+        } else {
+            w().optOperator_Click();
+        }
+        ASSERT_TRUE(writeBytes(path, "earlier contents"));
+        doc().sLogoPath = path;
+        expectFailedSaveKeepsOldFile(w(), doc(), path);
+        ASSERT_EQ(shown().size(), 1u);
+        EXPECT_EQ(shown()[0].title, "Glyphsmith");
+        EXPECT_EQ(shown()[0].text, "Problem saving image file");
+    }
+}
+
+TEST_F(FileTest, CancelledDialogsEndTheCommandsSilently) {
+    drawPattern(doc(), randomPattern(72, 14, 15));
+    const QImage before = doc().preview().copy();
+    doc().bModified = true;
+    ModalScript script;
+    script.cancel().cancel();
+    w().mnuOpen_Click();
+    w().mnuSave_Click();
+    EXPECT_TRUE(script.done());
+    EXPECT_TRUE(shown().empty());
+    EXPECT_EQ(doc().preview(), before);
+    EXPECT_TRUE(doc().sLogoPath.isEmpty());
+    EXPECT_TRUE(doc().bModified);
+    EXPECT_TRUE(QDir(logos).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(FileTest, SaveWritesToAKnownNameAndSaveAsAlwaysAsks) {
+    w().optPicture_Click();
+    doc().setPixel(3, 3, LogoDocument::kSetColor);
+    ModalScript script;
+    script.chooseFile(in("a"));
+    w().mnuSave_Click();
+    ASSERT_EQ(doc().sLogoPath, in("a.GSP"));
+    const QByteArray first = fileBytes(in("a.GSP"));
+
+    doc().setPixel(4, 4, LogoDocument::kSetColor);
+    doc().bModified = true;
+    w().CmdSave_Click();  // no dialog: the name is known
+    EXPECT_EQ(script.shown(), 1);
+    EXPECT_NE(fileBytes(in("a.GSP")), first);
+    EXPECT_FALSE(doc().bModified);
+
+    const QByteArray second = fileBytes(in("a.GSP"));
+    script.chooseFile(in("b"));
+    w().mnuSaveAs_Click();
+    EXPECT_EQ(script.shown(), 2);
+    EXPECT_EQ(script.unexpected(), 0);
+    EXPECT_EQ(doc().sLogoPath, in("b.GSP"));
+    EXPECT_EQ(fileBytes(in("b.GSP")), second);
+    EXPECT_EQ(fileBytes(in("a.GSP")), second);
+}
+
+TEST_F(FileTest, CancelledSaveAsLeavesTheDocumentUntitled) {
+    doc().sLogoPath = in("known.NOL");
+    ModalScript script;
+    script.cancel();
+    w().mnuSaveAs_Click();
+    EXPECT_TRUE(doc().sLogoPath.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(in("known.NOL")));
+}
+
+TEST_F(FileTest, ExtensionFollowsTheChosenFilterAndAllFilesTheKind) {
+    ModalScript script;
+    script.chooseFile(in("group"), [](QFileDialog *d) {
+        EXPECT_EQ(d->selectedNameFilter(), "Nokia Operator Logo (*.NOL)");
+        d->selectNameFilter("Nokia Group Graphic (*.NGG)");
+    });
+    w().mnuSave_Click();
+    EXPECT_EQ(doc().sLogoPath, in("group.NGG"));
+    EXPECT_TRUE(QFileInfo::exists(in("group.NGG")));
+
+    w().optStartup_Click();
+    script.chooseFile(in("boot"), [](QFileDialog *d) { d->selectNameFilter("All Files(*.*)"); });
+    w().mnuSave_Click();
+    EXPECT_EQ(doc().sLogoPath, in("boot.NSL"));
+    EXPECT_TRUE(QFileInfo::exists(in("boot.NSL")));
+
+    w().optPicture_Click();
+    script.chooseFile(in("named.txt"));
+    w().mnuSave_Click();
+    EXPECT_EQ(doc().sLogoPath, in("named.txt"));
+    EXPECT_EQ(fileBytes(in("named.txt")).size(), 28 * 74);
+    EXPECT_TRUE(shown().empty());
+}
+
+TEST_F(FileTest, OverwritingAnExistingFileIsAskedFirst) {
+    ASSERT_TRUE(writeBytes(in("keep.GSP"), "old"));
+    w().optPicture_Click();
+    ModalScript script;
+    // "keep" becomes "keep.GSP" before the question, which is answered No;
+    // the dialog then stays and is cancelled
+    script.chooseFile(in("keep")).press(QMessageBox::No).cancel();
+    w().mnuSave_Click();
+    EXPECT_TRUE(script.done());
+    EXPECT_EQ(fileBytes(in("keep.GSP")), "old");
+    EXPECT_TRUE(doc().sLogoPath.isEmpty());
+}
+
+TEST_F(FileTest, YesAtShutdownSavesThroughSaveAsEvenWithAKnownName) {
+    w().optPicture_Click();
+    doc().setPixel(0, 0, LogoDocument::kSetColor);
+    doc().sLogoPath = in("known.GSP");
+    doc().bModified = true;
+    home.messages->answers = {true};
+    ModalScript script;
+    script.chooseFile(in("kept"),
+                      [](QFileDialog *d) { EXPECT_EQ(d->windowTitle(), "Saving Logo file"); });
+    EXPECT_TRUE(w().close());
+    EXPECT_TRUE(script.done());
+    EXPECT_EQ(fileBytes(in("kept.GSP")), onePixelGsp());
+    EXPECT_FALSE(QFileInfo::exists(in("known.GSP")));
+    EXPECT_FALSE(w().isVisible());
+}
+
+// Saves the canvas in `kind` under `name`, empties it, opens the file again.
+class RoundTripTest : public FileTest,
+                      public ::testing::WithParamInterface<std::pair<int, const char *>> {};
+
+TEST_P(RoundTripTest, SavedLogoOpensAgainPixelForPixel) {
+    const auto [kind, name] = GetParam();
+    void (FrmMain::*const switchTo[])() = {&FrmMain::optOperator_Click,
+                                           &FrmMain::optCallerGroup_Click,
+                                           &FrmMain::optPicture_Click, &FrmMain::optStartup_Click};
+    (w().*switchTo[kind])();
+    const Pattern p = patternForKind(kind, 100 + kind);
+    drawPattern(doc(), p);
+    doc().bModified = true;
+    ModalScript script;
+    script.chooseFile(in(QString::fromLatin1(name)));
+    w().mnuSave_Click();
+    ASSERT_FALSE(doc().bModified);
+    const QString saved = doc().sLogoPath;
+    ASSERT_TRUE(QFileInfo::exists(saved)) << saved.toStdString();
+
+    w().mnuNew_Click();
+    ASSERT_EQ(setPixelCount(doc(), p.width, p.height), 0);
+    script.chooseFile(saved);
+    w().mnuOpen_Click();
+    EXPECT_TRUE(canvasShows(doc(), p));
+    EXPECT_EQ(doc().sLogoPath, saved);
+    EXPECT_TRUE(shown().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFormat, RoundTripTest,
+                         ::testing::Values(std::pair{0, "op"}, std::pair{1, "group"},
+                                           std::pair{2, "picture"}, std::pair{3, "boot"},
+                                           std::pair{0, "op.NLM"}, std::pair{3, "boot.nlm"},
+                                           std::pair{1, "group.ngg"}));
+
+TEST_F(FileTest, EngineWrittenFilesOpenInTheirKinds) {
+    struct Case {
+        void (FrmMain::*switchTo)();
+        fbLogoType type;
+        const char *name;
+    };
+    const Case cases[] = {{&FrmMain::optOperator_Click, fbOperatorLogo, "e.NOL"},
+                          {&FrmMain::optCallerGroup_Click, fbCallerLogo, "e.NGG"},
+                          {&FrmMain::optStartup_Click, fbStartupLogo, "e.NSL"},
+                          {&FrmMain::optCallerGroup_Click, fbCallerLogo, "e.NLM"}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        (w().*c.switchTo)();
+        FBLogo probe;
+        probe.setLogoType(c.type);
+        const Pattern p = randomPattern(probe.Width(), probe.Height(), 200 + c.type);
+        writeLogoFile(in(QString::fromLatin1(c.name)), c.type, p);
+        w().mnuNew_Click();
+        ModalScript script;
+        script.chooseFile(in(QString::fromLatin1(c.name)));
+        w().mnuOpen_Click();
+        EXPECT_TRUE(canvasShows(doc(), p));
+    }
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+// The GSP text format: writing, and reading with its tolerance for short
+// lines, other characters and missing lines.
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QRandomGenerator>
+#include <vector>
+
+#include "files/GspFormat.h"
+
+using namespace glyphsmith;
+
+namespace {
+
+QList<QByteArray> linesOf(const QByteArray &data, int maxLines, int width) {
+    QByteArray copy = data;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    return readGspLines(buffer, maxLines, width);
+}
+
+// A device that never ends: every read gives more characters and no line end.
+class EndlessDevice : public QIODevice {
+protected:
+    qint64 readData(char *data, qint64 maxSize) override {
+        std::fill(data, data + maxSize, '1');
+        served += maxSize;
+        return maxSize;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+public:
+    bool isSequential() const override { return true; }
+    qint64 served = 0;
+};
+
+TEST(GspFormatTest, OnePixelPictureIsTwentyEightLinesByteForByte) {
+    const QByteArray text = encodeGsp(72, 28, [](int x, int y) { return x == 0 && y == 0; });
+    QByteArray expected = "0" + QByteArray(71, '1') + "\r\n";
+    for (int y = 1; y < 28; ++y) {
+        expected += QByteArray(72, '1') + "\r\n";
+    }
+    EXPECT_EQ(text, expected);
+    EXPECT_EQ(text.size(), 28 * 74);
+}
+
+TEST(GspFormatTest, WrittenTextReadsBackPixelForPixel) {
+    QRandomGenerator random(7);
+    std::vector<bool> set(72 * 28);
+    for (auto &&bit : set) {
+        bit = random.bounded(2) == 1;
+    }
+    const auto isSet = [&](int x, int y) { return bool(set[y * 72 + x]); };
+    const QList<QByteArray> lines = linesOf(encodeGsp(72, 28, isSet), 28, 72);
+    ASSERT_EQ(lines.size(), 28);
+    for (int y = 0; y < 28; ++y) {
+        for (int x = 0; x < 72; ++x) {
+            ASSERT_EQ(gspPixelSet(lines[y], x), isSet(x, y)) << x << "," << y;
+        }
+    }
+}
+
+TEST(GspFormatTest, ShortLineGivesSetPixelsForTheMissingCharacters) {
+    const QList<QByteArray> lines = linesOf("1111\r\n", 1, 72);
+    ASSERT_EQ(lines.size(), 1);
+    int clear = 0;
+    for (int x = 0; x < 72; ++x) {
+        clear += gspPixelSet(lines[0], x) ? 0 : 1;
+    }
+    EXPECT_EQ(clear, 4);
+    for (int x = 4; x < 72; ++x) {
+        EXPECT_TRUE(gspPixelSet(lines[0], x));
+    }
+}
+
+TEST(GspFormatTest, AnyCharacterButOneIsSet) {
+    const QByteArray line = "12 a0\t1";
+    EXPECT_FALSE(gspPixelSet(line, 0));
+    EXPECT_TRUE(gspPixelSet(line, 1));  // "2"
+    EXPECT_TRUE(gspPixelSet(line, 2));  // blank
+    EXPECT_TRUE(gspPixelSet(line, 3));
+    EXPECT_TRUE(gspPixelSet(line, 4));  // "0"
+    EXPECT_TRUE(gspPixelSet(line, 5));
+    EXPECT_FALSE(gspPixelSet(line, 6));
+    EXPECT_TRUE(gspPixelSet(line, -1));
+}
+
+TEST(GspFormatTest, LinesEndAtCrLfCrOrLfAndTheLastNeedsNoEnd) {
+    EXPECT_EQ(linesOf("01\r\n10\r11\n00", 10, 72), (QList<QByteArray>{"01", "10", "11", "00"}));
+    // an empty line between two ends is a row of its own
+    EXPECT_EQ(linesOf("01\r\n\r\n10\r\n", 10, 72), (QList<QByteArray>{"01", "", "10"}));
+    EXPECT_EQ(linesOf("\n\n", 10, 72), (QList<QByteArray>{"", ""}));
+}
+
+TEST(GspFormatTest, ReadingStopsAtTheMissingLineOrTheRowCount) {
+    EXPECT_TRUE(linesOf("", 28, 72).isEmpty());
+    EXPECT_EQ(linesOf("1\r\n0\r\n", 28, 72).size(), 2);
+    EXPECT_EQ(linesOf("1\r\n0\r\n1\r\n", 2, 72).size(), 2);
+    EXPECT_TRUE(linesOf("1\r\n", 0, 72).isEmpty());
+}
+
+TEST(GspFormatTest, LongLinesAreCutToTheWidthWithoutShiftingTheNextRow) {
+    const QByteArray data = QByteArray(5000, '1') + "\r\n" + "0\r\n";
+    const QList<QByteArray> lines = linesOf(data, 2, 72);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0], QByteArray(72, '1'));
+    EXPECT_EQ(lines[1], "0");
+}
+
+TEST(GspFormatTest, EndlessInputIsReadOnlyUpToTheScanLimit) {
+    EndlessDevice endless;
+    endless.open(QIODevice::ReadOnly);
+    const QList<QByteArray> lines = readGspLines(endless, 28, 72);
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_EQ(lines[0], QByteArray(72, '1'));
+    EXPECT_LE(endless.served, kGspScanLimit + 65536);
+}
+
+}  // namespace
