@@ -1,14 +1,16 @@
 #include "phone/PendingControlCalls.h"
 
+#include "velkor17/FBLogo.h"
 #include "velkor17/VelkorControl.h"
 
 namespace glyphsmith {
 
-// TODO(velkor17): call velk->Logo()->Download(fbOperatorLogo) and return
-// velk->SMS()->SMSMessageCenter() once FBLogo.Download and
-// FBSms.SMSMessageCenter are in the library.
-void DownloadOperatorLogo(VelkorControl *) {}
+void DownloadOperatorLogo(VelkorControl *velk) {
+    velk->Logo()->Download(fbOperatorLogo);
+}
 
+// TODO(velkor17): return velk->SMS()->SMSMessageCenter() once
+// FBSms.SMSMessageCenter is in the library.
 QString ReadMessageCentre(VelkorControl *) {
     return QString();
 }

@@ -1,6 +1,6 @@
-// Members of the control's child objects that the editor calls but the
-// control library does not offer yet. Each becomes a direct call once its
-// member exists; until then it does nothing and never throws.
+// The control calls the main window's start-up and connect make. Each is a
+// direct call once its member exists in the library; a member still missing
+// does nothing and never throws.
 #pragma once
 
 #include <QString>
@@ -9,7 +9,8 @@ class VelkorControl;
 
 namespace glyphsmith {
 
-// Velk.Logo.Download(fbOperatorLogo), no location.
+// Velk.Logo.Download(fbOperatorLogo), no location. Throws what the logo
+// object throws (a missing engine or engine function).
 void DownloadOperatorLogo(VelkorControl *velk);
 // Velk.SMS.SMSMessageCenter.
 QString ReadMessageCentre(VelkorControl *velk);

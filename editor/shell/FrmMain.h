@@ -15,7 +15,7 @@
 //   files/FrmMainFiles.cpp        logo files, canvas <-> logo object
 //   files/FrmMainStartupOpen.cpp  the logo file named on the command line
 //   phone/FrmMainPhone.cpp        connection, status bar, restart, clock
-//   phone/FrmMainTransferPending.cpp  download and upload
+//   phone/FrmMainTransfer.cpp     download and upload
 //   phone/FrmMainMessagingPending.cpp sending, startup text, phonebook, phone info
 //   capture/FrmMainCapturePending.cpp screen capture
 //   ringtones/FrmMainRingtonesPending.cpp ring tone manager

@@ -1,0 +1,31 @@
+// "Enter Logo Location": asks for the phone location of a caller-group logo
+// or picture message to download. Modal, created afresh for every question;
+// creating it sets the shared location to "no choice" (LogoTransferValues).
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace glyphsmith {
+
+class FrmInputIndex : public QDialog {
+    Q_OBJECT
+public:
+    explicit FrmInputIndex(QWidget *parent = nullptr);
+
+    // OK (also Enter anywhere): a non-empty number becomes the location
+    // (LogoLocationText.h); the dialog closes.
+    void cmdOK_Click();
+    // Closes the dialog; the location stays "no choice".
+    void cmdCancel_Click();
+
+    QLabel *lblIndex = nullptr;
+    QLineEdit *txtIndex = nullptr;
+    QPushButton *cmdOK = nullptr;
+    QPushButton *cmdCancel = nullptr;
+};
+
+}  // namespace glyphsmith

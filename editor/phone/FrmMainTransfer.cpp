@@ -1,0 +1,119 @@
+// Logo download and upload of the main window, through the control's shared
+// logo object. Each step that fails is skipped and the command goes on;
+// the outcome shows only in the status text ("Ready", "Problem Downloading
+// Logo", "Problem Uploading Logo"). Caller-group logos and picture messages
+// live in numbered phone locations, asked for in a dialog first.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScopeGuard>
+
+#include "canvas/LogoKind.h"
+#include "canvas/ZoomView.h"
+#include "phone/FrmInputIndex.h"
+#include "phone/FrmPicIndex.h"
+#include "phone/LogoTransferValues.h"
+#include "phone/RunStep.h"
+#include "shell/FrmMain.h"
+#include "velkor17/FBLogo.h"
+#include "velkor17/VelkorControl.h"
+
+namespace glyphsmith {
+
+namespace {
+
+bool usesLocation(int kind) {
+    return kind == kCallerGroupLogo || kind == kPictureMessage;
+}
+
+// The document emptied before a download, as New does without its question
+// and its connection check. The document's file name goes too: the canvas
+// no longer shows that file, and Save must not write over it unasked.
+void clearForDownload(FrmMain &w) {
+    LogoDocument &doc = w.document();
+    doc.bModified = false;
+    doc.sLogoPath.clear();
+    w.ClearUndo();
+    w.ResetTools();
+    w.picTest = QImage();
+    w.BlankCanvas();
+    w.lblPath->setText(QStringLiteral("Untitled"));
+    w.update();
+    w.cmdPencil_Click();
+    w.picContainer->setFocus();
+}
+
+}  // namespace
+
+void FrmMain::cmdDownload_Click() {
+    txtStat1->clear();
+    EnsureConnected();
+    FBLogo *logo = Velk->Logo();
+    const auto type = static_cast<fbLogoType>(fbLogoTypeForKind(doc_.iLogoKind));
+    runStep([&] { logo->setLogoType(type); });
+    runStep([&] { doc_.iLogoWidth = logo->Width(); });
+    runStep([&] { doc_.iLogoHeight = logo->Height(); });
+    clearForDownload(*this);
+
+    qint16 location = -1;
+    if (usesLocation(doc_.iLogoKind)) {
+        FrmInputIndex dialog(this);
+        dialog.exec();
+        location = logoTransferValues().iLogoLocation;
+        if (location == LogoTransferValues::kNoLocation) {
+            return;
+        }
+    }
+    // a download that throws never reached the phone: it is a failure, not
+    // the outcome of an earlier call still held in LastError
+    bool ok = runStep([&] { logo->Download(type, location); });
+    ok = ok && logo->LastError() == 0;
+    if (!ok) {
+        txtStat1->setText(QStringLiteral("Problem Downloading Logo"));
+        return;
+    }
+    txtStat1->setText(QStringLiteral("Ready"));
+    runStep([&] { txtNetCode->setText(logo->NetCode()); });
+    runStep([&] { Velk->Beep(); });
+    runStep([&] { LogoToCanvas(); });
+    cmdUndo->setEnabled(false);
+}
+
+void FrmMain::cmdUpload_Click() {
+    txtStat1->clear();
+    EnsureConnected();
+    if (!usesLocation(doc_.iLogoKind)) {
+        UploadLogo(logoTransferValues().iLogoLocation);
+        return;
+    }
+    FrmPicIndex dialog(this);
+    dialog.exec();
+    if (logoTransferValues().iLogoLocation != LogoTransferValues::kNoLocation) {
+        UploadLogo(logoTransferValues().iLogoLocation);
+    }
+}
+
+// `iLocation` is the 0-based phone location of a caller-group logo or
+// picture message; operator and startup logos ignore it.
+void FrmMain::UploadLogo(qint16 iLocation) {
+    setHourglass(true);
+    const auto normalPointer = qScopeGuard([this] { setHourglass(false); });
+    FBLogo *logo = Velk->Logo();
+    runStep([&] { logo->setLogoType(static_cast<fbLogoType>(fbLogoTypeForKind(doc_.iLogoKind))); });
+    runStep([&] { doc_.iLogoWidth = logo->Width(); });
+    runStep([&] { doc_.iLogoHeight = logo->Height(); });
+    runStep([&] { CanvasToLogo(); });
+    runStep([&] { logo->setNetCode(txtNetCode->text()); });
+    int type = fbNoLogo;
+    runStep([&] { type = logo->LogoType(); });
+    if (type != fbOperatorLogo && type != fbStartupLogo) {
+        runStep([&] { logo->setCallerGroupNumber(iLocation); });
+        runStep([&] { logo->setMessageText(logoTransferValues().sPictureText); });
+    }
+    // an upload that throws is a failure whatever LastError still holds
+    bool ok = runStep([&] { logo->Upload(); });
+    ok = ok && logo->LastError() == 0;
+    txtStat1->setText(ok ? QStringLiteral("Ready") : QStringLiteral("Problem Uploading Logo"));
+}
+
+}  // namespace glyphsmith

@@ -1,0 +1,124 @@
+// The logo location dialogs "Enter Logo Location" and "Picture Logo".
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "phone/FrmInputIndex.h"
+#include "phone/FrmPicIndex.h"
+#include "phone/LogoTransferValues.h"
+
+using namespace glyphsmith;
+
+namespace {
+
+LogoTransferValues &values() {
+    return logoTransferValues();
+}
+
+TEST(TransferDialogsTest, InputIndexCarriesItsCaptionFieldsAndResetsTheLocation) {
+    values().iLogoLocation = 5;
+    FrmInputIndex dialog;
+    EXPECT_EQ(dialog.objectName(), "frmInputIndex");
+    EXPECT_EQ(dialog.windowTitle(), "Enter Logo Location");
+    EXPECT_EQ(dialog.lblIndex->text(), "Logo number:");
+    EXPECT_EQ(dialog.txtIndex->objectName(), "txtIndex");
+    EXPECT_EQ(dialog.txtIndex->text(), "1");
+    EXPECT_EQ(dialog.cmdOK->text(), "OK");
+    EXPECT_EQ(dialog.cmdCancel->text(), "Cancel");
+    EXPECT_TRUE(dialog.isModal());
+    EXPECT_EQ(values().iLogoLocation, LogoTransferValues::kNoLocation);
+}
+
+TEST(TransferDialogsTest, InputIndexOkTakesTheNumberMinusOne) {
+    const std::pair<const char *, qint16> cases[] = {{"1", 0},    {"3", 2}, {"0", -1}, {"abc", -1},
+                                                     {"100", 99}, {"", 99}, {"2.5", 2}};
+    for (const auto &[text, location] : cases) {
+        FrmInputIndex dialog;
+        dialog.txtIndex->setText(QString::fromLatin1(text));
+        dialog.cmdOK->click();
+        EXPECT_EQ(values().iLogoLocation, location) << text;
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    }
+}
+
+TEST(TransferDialogsTest, InputIndexCancelLeavesNoLocation) {
+    FrmInputIndex dialog;
+    dialog.txtIndex->setText(QStringLiteral("4"));
+    dialog.cmdCancel->click();
+    EXPECT_EQ(values().iLogoLocation, LogoTransferValues::kNoLocation);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+}
+
+TEST(TransferDialogsTest, EnterInTheNumberBoxIsOk) {
+    FrmInputIndex dialog;
+    dialog.show();
+    dialog.txtIndex->setText(QStringLiteral("4"));
+    QTest::keyClick(dialog.txtIndex, Qt::Key_Return);
+    EXPECT_EQ(values().iLogoLocation, 3);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(TransferDialogsTest, PicIndexCarriesItsCaptionFieldsAndResetsBothValues) {
+    values().iLogoLocation = 5;
+    values().sPictureText = QStringLiteral("old");
+    FrmPicIndex dialog;
+    EXPECT_EQ(dialog.objectName(), "frmPicIndex");
+    EXPECT_EQ(dialog.windowTitle(), "Picture Logo");
+    EXPECT_EQ(dialog.lblIndex->text(), "Logo number:");
+    EXPECT_EQ(dialog.lblPicInfo->text(), "Pictue Text:");
+    EXPECT_EQ(dialog.txtIndex->text(), "1");
+    EXPECT_EQ(dialog.txtPicInfo->objectName(), "txtPicInfo");
+    EXPECT_TRUE(dialog.txtPicInfo->toPlainText().isEmpty());
+    EXPECT_EQ(dialog.cmdOK->text(), "OK");
+    EXPECT_EQ(dialog.cmdCancel->text(), "Cancel");
+    EXPECT_EQ(values().iLogoLocation, LogoTransferValues::kNoLocation);
+    EXPECT_TRUE(values().sPictureText.isEmpty());
+}
+
+TEST(TransferDialogsTest, PicIndexOkTakesTextEvenWithoutANumber) {
+    {
+        FrmPicIndex dialog;
+        dialog.txtIndex->setText(QStringLiteral("2"));
+        dialog.txtPicInfo->setPlainText(QStringLiteral("Hi"));
+        dialog.cmdOK->click();
+        EXPECT_EQ(values().iLogoLocation, 1);
+        EXPECT_EQ(values().sPictureText, "Hi");
+    }
+    {
+        FrmPicIndex dialog;
+        dialog.txtIndex->clear();
+        dialog.txtPicInfo->setPlainText(QStringLiteral("text only"));
+        dialog.cmdOK->click();
+        EXPECT_EQ(values().iLogoLocation, LogoTransferValues::kNoLocation);
+        EXPECT_EQ(values().sPictureText, "text only");
+    }
+}
+
+TEST(TransferDialogsTest, PicIndexCancelLeavesNoLocationAndNoText) {
+    FrmPicIndex dialog;
+    dialog.txtPicInfo->setPlainText(QStringLiteral("typed"));
+    dialog.cmdCancel->click();
+    EXPECT_EQ(values().iLogoLocation, LogoTransferValues::kNoLocation);
+    EXPECT_TRUE(values().sPictureText.isEmpty());
+}
+
+TEST(TransferDialogsTest, EnterInThePictureTextIsOkAndCtrlEnterANewLine) {
+    FrmPicIndex dialog;
+    dialog.show();
+    dialog.txtIndex->setText(QStringLiteral("3"));
+    dialog.txtPicInfo->setFocus();
+    QTest::keyClicks(dialog.txtPicInfo, QStringLiteral("ab"));
+    QTest::keyClick(dialog.txtPicInfo, Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClicks(dialog.txtPicInfo, QStringLiteral("cd"));
+    EXPECT_TRUE(dialog.isVisible());
+    QTest::keyClick(dialog.txtPicInfo, Qt::Key_Enter);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(values().iLogoLocation, 2);
+    EXPECT_EQ(values().sPictureText, "ab\ncd");
+}
+
+}  // namespace
