@@ -1,6 +1,9 @@
 #include "phone/PendingControlCalls.h"
 
+#include <exception>
+
 #include "velkor17/FBLogo.h"
+#include "velkor17/FBSms.h"
 #include "velkor17/VelkorControl.h"
 
 namespace glyphsmith {
@@ -9,10 +12,12 @@ void DownloadOperatorLogo(VelkorControl *velk) {
     velk->Logo()->Download(fbOperatorLogo);
 }
 
-// TODO(velkor17): return velk->SMS()->SMSMessageCenter() once
-// FBSms.SMSMessageCenter is in the library.
-QString ReadMessageCentre(VelkorControl *) {
-    return QString();
+QString ReadMessageCentre(VelkorControl *velk) {
+    try {
+        return velk->SMS()->SMSMessageCenter();
+    } catch (const std::exception &) {
+        return QString();  // start-up goes on without a message centre
+    }
 }
 
 }  // namespace glyphsmith

@@ -1,6 +1,4 @@
-// The control calls the main window's start-up and connect make. Each is a
-// direct call once its member exists in the library; a member still missing
-// does nothing and never throws.
+// The control calls that the main window's start-up and connect make.
 #pragma once
 
 #include <QString>
@@ -12,7 +10,7 @@ namespace glyphsmith {
 // Velk.Logo.Download(fbOperatorLogo), no location. Throws what the logo
 // object throws (a missing engine or engine function).
 void DownloadOperatorLogo(VelkorControl *velk);
-// Velk.SMS.SMSMessageCenter.
+// Velk.SMS.SMSMessageCenter; "" when it cannot be read. Never throws.
 QString ReadMessageCentre(VelkorControl *velk);
 
 }  // namespace glyphsmith

@@ -7,6 +7,7 @@
 
 #include "MainWindowTest.h"
 #include "canvas/LogoKind.h"
+#include "velkor17/FBSms.h"
 #include "velkor17/VelkorControl.h"
 
 using namespace glyphsmith;
@@ -48,6 +49,13 @@ TEST_F(VirtualPhoneTest, StartUpGatesTransfersOnThePhonesOwnCapabilities) {
     EXPECT_EQ(w.cmdUpload->isEnabled(), caps.contains(QLatin1Char('S')));
     w.optPicture_Click();
     EXPECT_EQ(w.cmdDownload->isEnabled(), caps.contains(QLatin1Char('P')));
+}
+
+TEST_F(VirtualPhoneTest, StartUpReadsTheMessageCentre) {
+    FrmMain &w = start();
+    ASSERT_EQ(w.txtStat1->text(), QStringLiteral("Ready"));
+    EXPECT_FALSE(w.sSMSC.isEmpty());
+    EXPECT_EQ(w.sSMSC, w.Velk->SMS()->SMSMessageCenter());
 }
 
 TEST_F(VirtualPhoneTest, GuardLeavesALiveLinkAloneAndRestartIsQuiet) {
