@@ -309,15 +309,6 @@ TEST_F(FileTest, SaveWritesToAKnownNameAndSaveAsAlwaysAsks) {
     EXPECT_EQ(fileBytes(in("a.GSP")), second);
 }
 
-TEST_F(FileTest, CancelledSaveAsLeavesTheDocumentUntitled) {
-    doc().sLogoPath = in("known.NOL");
-    ModalScript script;
-    script.cancel();
-    w().mnuSaveAs_Click();
-    EXPECT_TRUE(doc().sLogoPath.isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(in("known.NOL")));
-}
-
 TEST_F(FileTest, ExtensionFollowsTheChosenFilterAndAllFilesTheKind) {
     ModalScript script;
     script.chooseFile(in("group"), [](QFileDialog *d) {

@@ -60,19 +60,6 @@ TEST(GspFormatTest, WrittenTextReadsBackPixelForPixel) {
     }
 }
 
-TEST(GspFormatTest, ShortLineGivesSetPixelsForTheMissingCharacters) {
-    const QList<QByteArray> lines = linesOf("1111\r\n", 1, 72);
-    ASSERT_EQ(lines.size(), 1);
-    int clear = 0;
-    for (int x = 0; x < 72; ++x) {
-        clear += gspPixelSet(lines[0], x) ? 0 : 1;
-    }
-    EXPECT_EQ(clear, 4);
-    for (int x = 4; x < 72; ++x) {
-        EXPECT_TRUE(gspPixelSet(lines[0], x));
-    }
-}
-
 TEST(GspFormatTest, AnyCharacterButOneIsSet) {
     const QByteArray line = "12 a0\t1";
     EXPECT_FALSE(gspPixelSet(line, 0));

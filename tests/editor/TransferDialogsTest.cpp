@@ -98,14 +98,6 @@ TEST(TransferDialogsTest, PicIndexOkTakesTextEvenWithoutANumber) {
     }
 }
 
-TEST(TransferDialogsTest, PicIndexCancelLeavesNoLocationAndNoText) {
-    FrmPicIndex dialog;
-    dialog.txtPicInfo->setPlainText(QStringLiteral("typed"));
-    dialog.cmdCancel->click();
-    EXPECT_EQ(values().iLogoLocation, LogoTransferValues::kNoLocation);
-    EXPECT_TRUE(values().sPictureText.isEmpty());
-}
-
 TEST(TransferDialogsTest, EnterInThePictureTextIsOkAndCtrlEnterANewLine) {
     FrmPicIndex dialog;
     dialog.show();

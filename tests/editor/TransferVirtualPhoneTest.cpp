@@ -69,7 +69,7 @@ TEST_P(TransferRoundTripTest, UploadedLogoDownloadsAgainPixelForPixel) {
     w().txtNetCode->setText(QStringLiteral("244 05"));
     ModalScript script;
     if (located) {
-        script.then(answerLocation(QStringLiteral("3"), QStringLiteral("Hi")));
+        script.then(answerLocation(QStringLiteral("2"), QStringLiteral("Hi")));
     }
     w().cmdUpload_Click();
     EXPECT_TRUE(script.done());
@@ -83,7 +83,7 @@ TEST_P(TransferRoundTripTest, UploadedLogoDownloadsAgainPixelForPixel) {
     doc().bModified = true;
     w().cmdUndo->setEnabled(true);
     if (located) {
-        script.then(answerLocation(QStringLiteral("3")));
+        script.then(answerLocation(QStringLiteral("2")));
     }
     w().cmdDownload_Click();
     EXPECT_TRUE(script.done());
@@ -98,7 +98,7 @@ TEST_P(TransferRoundTripTest, UploadedLogoDownloadsAgainPixelForPixel) {
         EXPECT_EQ(w().txtNetCode->text(), "244 05");
     }
     if (located) {
-        EXPECT_EQ(logo()->CallerGroupNumber(), 2);  // "3" is location 2
+        EXPECT_EQ(logo()->CallerGroupNumber(), 1);  // "2" is location 1
     }
     if (kind == kPictureMessage) {
         EXPECT_EQ(logo()->MessageText(), "Hi");
@@ -109,18 +109,6 @@ TEST_P(TransferRoundTripTest, UploadedLogoDownloadsAgainPixelForPixel) {
 INSTANTIATE_TEST_SUITE_P(EveryKind, TransferRoundTripTest,
                          ::testing::Values(int(kOperatorLogo), int(kCallerGroupLogo),
                                            int(kPictureMessage), int(kStartupLogo)));
-
-TEST_F(TransferTest, UploadingAPictureMessageSetsLocationAndTextBeforeTheUpload) {
-    w().optPicture_Click();
-    doc().setPixel(5, 5, LogoDocument::kSetColor);
-    ModalScript script;
-    script.then(answerLocation(QStringLiteral("2"), QStringLiteral("Hi")));
-    w().cmdUpload_Click();
-    EXPECT_EQ(w().txtStat1->text(), "Ready");
-    EXPECT_EQ(logo()->CallerGroupNumber(), 1);
-    EXPECT_EQ(logo()->MessageText(), "Hi");
-    EXPECT_EQ(logo()->LogoType(), fbPictureMessage);
-}
 
 TEST_F(TransferTest, UploadingAnOperatorLogoAsksNothingAndSendsAnEmptyNetworkCode) {
     logo()->setLogoType(fbCallerLogo);
@@ -172,18 +160,6 @@ TEST_F(TransferTest, CancelledDownloadLeavesAnEmptyUntitledCanvasAndNoStatus) {
     EXPECT_FALSE(doc().bModified);
     // the canvas no longer shows that file: Save must ask for a name
     EXPECT_TRUE(doc().sLogoPath.isEmpty());
-}
-
-TEST_F(TransferTest, NumberHundredIsNoChoiceForBothCommands) {
-    w().optCallerGroup_Click();
-    ModalScript script;
-    script.then(answerLocation(QStringLiteral("100")));
-    w().cmdDownload_Click();
-    EXPECT_TRUE(w().txtStat1->text().isEmpty());
-    script.then(answerLocation(QStringLiteral("100"), QStringLiteral("x")));
-    w().cmdUpload_Click();
-    EXPECT_TRUE(w().txtStat1->text().isEmpty());
-    EXPECT_TRUE(script.done());
 }
 
 TEST_F(TransferTest, EmptyPhoneLocationIsAProblemDownloadingAndKeepsTheCanvasClear) {
