@@ -123,13 +123,6 @@ void FrmMain::cmdOpen_Click() {
 
 void FrmMain::mnuSave_Click() {
     const int kind = doc_.iLogoKind;
-    bool typeSet = false;
-    try {
-        Velk->Logo()->setLogoType(logoTypeOf(kind));
-        typeSet = true;
-    } catch (const std::exception &) {
-        // a GSP file is written without the logo object
-    }
     EnsureConnected();
     const auto normalPointer = qScopeGuard([this] { setHourglass(false); });
     if (doc_.sLogoPath.isEmpty()) {
@@ -144,11 +137,15 @@ void FrmMain::mnuSave_Click() {
     bool saved = false;
     if (kind == kPictureMessage) {
         saved = GspFile::write(doc_.sLogoPath, doc_, doc_.iLogoWidth, doc_.iLogoHeight);
-    } else if (typeSet) {
+    } else {
         try {
+            // the kind is set only now: a reconnect by the guard reads the
+            // phone's operator logo into the object, and so may a message
+            // received while the dialog was open
+            FBLogo *logo = Velk->Logo();
+            logo->setLogoType(logoTypeOf(kind));
             CanvasToLogo();
             setHourglass(false);
-            FBLogo *logo = Velk->Logo();
             logo->WriteFile(doc_.sLogoPath);
             saved = logo->LastError() == 0;
         } catch (const std::exception &) {

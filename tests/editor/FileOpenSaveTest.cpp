@@ -362,6 +362,35 @@ TEST_F(FileTest, YesAtShutdownSavesThroughSaveAsEvenWithAKnownName) {
     EXPECT_FALSE(w().isVisible());
 }
 
+TEST_F(FileTest, SaveThatReconnectsStillWritesTheKindBeingEdited) {
+    // a phone whose operator logo the reconnect reads into the logo object
+    w().Velk->Connect(QStringLiteral("VIRTUALF"));
+    FBLogo *logo = w().Velk->Logo();
+    logo->setLogoType(fbOperatorLogo);
+    logo->Upload();
+    ASSERT_EQ(logo->LastError(), 0);
+    w().Velk->Disconnect();
+    home.env.portOverride = QStringLiteral("VIRTUAL");
+    window_.reset();
+    start();
+    ASSERT_EQ(w().txtStat1->text(), "Ready");
+    w().Velk->Disconnect();
+    ASSERT_FALSE(w().Velk->IsAlive());
+
+    w().optStartup_Click();
+    const Pattern p = patternForKind(kStartupLogo, 21);
+    drawPattern(doc(), p);
+    doc().sLogoPath = in("boot.NSL");
+    w().mnuSave_Click();
+    EXPECT_TRUE(w().Velk->IsAlive());
+    EXPECT_TRUE(shown().empty());
+    w().mnuNew_Click();
+    ModalScript script;
+    script.chooseFile(in("boot.NSL"));
+    w().mnuOpen_Click();
+    EXPECT_TRUE(canvasShows(doc(), p));
+}
+
 // Saves the canvas in `kind` under `name`, empties it, opens the file again.
 class RoundTripTest : public FileTest,
                       public ::testing::WithParamInterface<std::pair<int, const char *>> {};
