@@ -105,14 +105,14 @@ void FrmMain::buildMenus() {
 }
 
 void FrmMain::buildToolbar() {
-    struct Spec {
+    struct ButtonDef {
         QPushButton **button;
         const char *name;
         ButtonIcon icon;
         const char *tip;
         int gapBefore;
     };
-    const Spec specs[] = {
+    const ButtonDef buttons[] = {
         {&cmdNew, "cmdNew", ButtonIcon::New, "New logo", 0},
         {&cmdOpen, "cmdOpen", ButtonIcon::Open, "Open", 0},
         {&CmdSave, "CmdSave", ButtonIcon::Save, "Save logo", 0},
@@ -129,7 +129,7 @@ void FrmMain::buildToolbar() {
         {&cmdReset, "cmdReset", ButtonIcon::Reset, "Restart phone", 8},
     };
     int x = 6;
-    for (const Spec &s : specs) {
+    for (const ButtonDef &s : buttons) {
         x += s.gapBefore;
         *s.button =
             makeButton(client_, s.name, s.icon, QString::fromLatin1(s.tip), QRect(x, 2, 26, 26));

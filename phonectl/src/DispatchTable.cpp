@@ -206,24 +206,24 @@ QVariant convertArgument(const QVariant &value, ArgType type) {
     throwTypeMismatch();
 }
 
-QVariantList prepareArguments(const std::vector<ArgSpec> &specs, const QVariantList &args) {
+QVariantList prepareArguments(const std::vector<ArgDef> &defs, const QVariantList &args) {
     qsizetype required = 0;
-    for (qsizetype i = 0; i < qsizetype(specs.size()); ++i) {
-        if (!specs[i].optional) {
+    for (qsizetype i = 0; i < qsizetype(defs.size()); ++i) {
+        if (!defs[i].optional) {
             required = i + 1;
         }
     }
-    if (args.size() < required || args.size() > qsizetype(specs.size())) {
+    if (args.size() < required || args.size() > qsizetype(defs.size())) {
         throw VelkorError(ErrorNumber::BadParamCount,
                           QStringLiteral("Invalid number of parameters."));
     }
     QVariantList out;
-    out.reserve(qsizetype(specs.size()));
-    for (qsizetype i = 0; i < qsizetype(specs.size()); ++i) {
-        const ArgSpec &spec = specs[i];
+    out.reserve(qsizetype(defs.size()));
+    for (qsizetype i = 0; i < qsizetype(defs.size()); ++i) {
+        const ArgDef &def = defs[i];
         // An invalid QVariant stands for a left-out optional argument.
-        const bool given = i < args.size() && (args[i].isValid() || !spec.optional);
-        out.append(convertArgument(given ? args[i] : spec.defaultValue, spec.type));
+        const bool given = i < args.size() && (args[i].isValid() || !def.optional);
+        out.append(convertArgument(given ? args[i] : def.defaultValue, def.type));
     }
     return out;
 }

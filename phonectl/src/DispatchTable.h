@@ -54,24 +54,24 @@ enum class ArgType {
     Picture,   // QImage (from a QImage or QPixmap)
 };
 
-struct ArgSpec {
-    ArgSpec(ArgType t) : type(t) {}  // NOLINT: lets a table write {Int16, String}
-    ArgSpec(ArgType t, QVariant def) : type(t), defaultValue(std::move(def)), optional(true) {}
+struct ArgDef {
+    ArgDef(ArgType t) : type(t) {}  // NOLINT: lets a table write {Int16, String}
+    ArgDef(ArgType t, QVariant def) : type(t), defaultValue(std::move(def)), optional(true) {}
     ArgType type;
     QVariant defaultValue;
     bool optional = false;
 };
 
-inline ArgSpec opt(ArgType type, QVariant defaultValue) {
-    return ArgSpec(type, std::move(defaultValue));
+inline ArgDef opt(ArgType type, QVariant defaultValue) {
+    return ArgDef(type, std::move(defaultValue));
 }
 
 // Converts one argument; throws VelkorError 0x80020005 when it cannot.
 QVariant convertArgument(const QVariant &value, ArgType type);
 
-// Checks the count against the specs (0x8002000E), fills in defaults for
+// Checks the count against the definitions (0x8002000E), fills in defaults for
 // left-out trailing optional arguments and converts each one.
-QVariantList prepareArguments(const std::vector<ArgSpec> &specs, const QVariantList &args);
+QVariantList prepareArguments(const std::vector<ArgDef> &defs, const QVariantList &args);
 
 [[noreturn]] void throwMemberNotFound(qint32 dispId);
 
@@ -130,7 +130,7 @@ struct DispatchEntry {
     qint32 dispId;
     DispatchKind kind;
     const char *name;
-    std::vector<ArgSpec> args;
+    std::vector<ArgDef> args;
     Handler handler;
 };
 

@@ -80,14 +80,14 @@ TEST(DispatchArguments, DatesTimesAndPictures) {
 }
 
 TEST(DispatchArguments, CountsDefaultsAndLeftOutOptionals) {
-    const std::vector<ArgSpec> specs{ArgType::String, opt(ArgType::Int16, 128),
-                                     opt(ArgType::Bool, true)};
-    EXPECT_EQ(prepareArguments(specs, {"a"}),
+    const std::vector<ArgDef> defs{ArgType::String, opt(ArgType::Int16, 128),
+                                   opt(ArgType::Bool, true)};
+    EXPECT_EQ(prepareArguments(defs, {"a"}),
               (QVariantList{QStringLiteral("a"), QVariant::fromValue<qint16>(128), true}));
-    EXPECT_EQ(prepareArguments(specs, {"a", QVariant(), false}),
+    EXPECT_EQ(prepareArguments(defs, {"a", QVariant(), false}),
               (QVariantList{QStringLiteral("a"), QVariant::fromValue<qint16>(128), false}));
-    EXPECT_EQ(errorOf([&] { prepareArguments(specs, {}); }), qint32(0x8002000E));
-    EXPECT_EQ(errorOf([&] { prepareArguments(specs, {"a", 1, true, 4}); }), qint32(0x8002000E));
+    EXPECT_EQ(errorOf([&] { prepareArguments(defs, {}); }), qint32(0x8002000E));
+    EXPECT_EQ(errorOf([&] { prepareArguments(defs, {"a", 1, true, 4}); }), qint32(0x8002000E));
 }
 
 struct Target {

@@ -50,7 +50,7 @@ TEST(AtomicFile, WriteThroughASymlinkReplacesItsTarget) {
     EXPECT_TRUE(S_ISLNK(st.st_mode));
 }
 
-TEST(AtomicFile, ReadRefusesMissingOversizedAndSpecialFiles) {
+TEST(AtomicFile, ReadRefusesMissingOversizedAndDeviceFiles) {
     LogoTestDir dir;
     std::vector<uint8_t> out = {42};
     EXPECT_EQ(readWholeFile(dir.file("none"), 100, out), PE_FILE_OPEN);

@@ -7,38 +7,38 @@
 #include <thread>
 
 #include "VirtualTestSupport.h"
-#include "phone/PortSpec.h"
+#include "phone/PortName.h"
 
 using namespace phoneeng;
 using virtualtest::VirtualPhoneTest;
 
-TEST(LinkPortSpec, ReadsVirtualComAndPathsWithTheProtocolLetter) {
+TEST(LinkPortName, ReadsVirtualComAndPathsWithTheProtocolLetter) {
     for (const char *text : {"VIRTUAL", "virtual", "Virtual", " VIRTUAL "}) {
-        auto spec = parsePortSpec(text);
-        ASSERT_TRUE(spec) << text;
-        EXPECT_EQ(spec->kind, PortSpec::Kind::Virtual);
-        EXPECT_EQ(spec->protocol, 0);
+        auto port = parsePortName(text);
+        ASSERT_TRUE(port) << text;
+        EXPECT_EQ(port->kind, PortName::Kind::Virtual);
+        EXPECT_EQ(port->protocol, 0);
     }
-    auto f = parsePortSpec("virtualf");
+    auto f = parsePortName("virtualf");
     ASSERT_TRUE(f);
-    EXPECT_EQ(f->kind, PortSpec::Kind::Virtual);
+    EXPECT_EQ(f->kind, PortName::Kind::Virtual);
     EXPECT_EQ(f->protocol, 'F');
 
-    auto com = parsePortSpec("COM3F");
+    auto com = parsePortName("COM3F");
     ASSERT_TRUE(com);
-    EXPECT_EQ(com->kind, PortSpec::Kind::Serial);
+    EXPECT_EQ(com->kind, PortName::Kind::Serial);
     EXPECT_EQ(com->device, "/dev/ttyS2");
     EXPECT_EQ(com->protocol, 'F');
-    EXPECT_EQ(parsePortSpec("com12")->device, "/dev/ttyS11");
+    EXPECT_EQ(parsePortName("com12")->device, "/dev/ttyS11");
 
-    auto path = parsePortSpec("/dev/nullF");
+    auto path = parsePortName("/dev/nullF");
     ASSERT_TRUE(path);
     EXPECT_EQ(path->device, "/dev/null");
     EXPECT_EQ(path->protocol, 'F');
 
     for (const char *bad :
          {"", "   ", "VIRTUALX", "VIRTUALFF", "COM0", "COM", "COMx", "COM999", "LPT1", "ttyS0"}) {
-        EXPECT_FALSE(parsePortSpec(bad)) << bad;
+        EXPECT_FALSE(parsePortName(bad)) << bad;
     }
 }
 

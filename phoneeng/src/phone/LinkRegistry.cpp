@@ -1,6 +1,6 @@
 #include "phone/LinkRegistry.h"
 
-#include "phone/PortSpec.h"
+#include "phone/PortName.h"
 #include "phone/SerialLink.h"
 #include "phone/VirtualLink.h"
 #include "phoneeng.h"
@@ -19,18 +19,18 @@ int16_t LinkRegistry::connect(const std::string &port, int32_t type) {
         return PE_BAD_ARGUMENT;
     }
     disconnect();
-    const auto spec = parsePortSpec(port);
-    if (!spec) {
+    const auto name = parsePortName(port);
+    if (!name) {
         return PE_NO_SUCH_PORT;
     }
-    if (spec->kind == PortSpec::Kind::Virtual) {
+    if (name->kind == PortName::Kind::Virtual) {
         links_[current_] = std::make_unique<VirtualLink>();
         return PE_OK;
     }
     std::unique_ptr<SerialLink> link;
     const auto timeout =
         serialTimeout_.count() > 0 ? serialTimeout_ : SerialLink::kDefaultAnswerTimeout;
-    const int16_t code = SerialLink::open(spec->device, timeout, link);
+    const int16_t code = SerialLink::open(name->device, timeout, link);
     if (code == PE_OK && link) {
         links_[current_] = std::move(link);
     }

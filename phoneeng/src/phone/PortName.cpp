@@ -1,4 +1,4 @@
-#include "phone/PortSpec.h"
+#include "phone/PortName.h"
 
 #include <unistd.h>
 
@@ -45,7 +45,7 @@ std::optional<std::pair<std::string, char>> withProtocol(const std::string &text
 
 }  // namespace
 
-std::optional<PortSpec> parsePortSpec(const std::string &raw) {
+std::optional<PortName> parsePortName(const std::string &raw) {
     const size_t first = raw.find_first_not_of(" \t");
     const size_t last = raw.find_last_not_of(" \t");
     if (first == std::string::npos) {
@@ -54,7 +54,7 @@ std::optional<PortSpec> parsePortSpec(const std::string &raw) {
     const std::string text = raw.substr(first, last - first + 1);
 
     if (auto v = withProtocol(upper(text), [](const std::string &s) { return s == "VIRTUAL"; })) {
-        return PortSpec{PortSpec::Kind::Virtual, "", v->second};
+        return PortName{PortName::Kind::Virtual, "", v->second};
     }
     int com = 0;
     const auto isCom = [&com](const std::string &s) {
@@ -72,15 +72,15 @@ std::optional<PortSpec> parsePortSpec(const std::string &raw) {
         return n >= 1 && n <= 256;
     };
     if (auto c = withProtocol(upper(text), isCom)) {
-        return PortSpec{PortSpec::Kind::Serial, "/dev/ttyS" + std::to_string(com - 1), c->second};
+        return PortName{PortName::Kind::Serial, "/dev/ttyS" + std::to_string(com - 1), c->second};
     }
     if (text.front() == '/') {
         const auto exists = [](const std::string &s) { return ::access(s.c_str(), F_OK) == 0; };
         if (auto d = withProtocol(text, exists)) {
-            return PortSpec{PortSpec::Kind::Serial, d->first, d->second};
+            return PortName{PortName::Kind::Serial, d->first, d->second};
         }
         // A path that does not exist: still a serial device (it will not open).
-        return PortSpec{PortSpec::Kind::Serial, text, 0};
+        return PortName{PortName::Kind::Serial, text, 0};
     }
     return std::nullopt;
 }

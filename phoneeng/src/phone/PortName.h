@@ -8,7 +8,7 @@
 
 namespace phoneeng {
 
-struct PortSpec {
+struct PortName {
     enum class Kind { Virtual, Serial };
     Kind kind = Kind::Virtual;
     std::string device;  // Serial: the device path
@@ -18,6 +18,6 @@ struct PortSpec {
 // Reads a port text; nullopt when it names no port. A device path that
 // exists as given is taken whole, so a device whose name ends in a protocol
 // letter still opens.
-std::optional<PortSpec> parsePortSpec(const std::string &text);
+std::optional<PortName> parsePortName(const std::string &text);
 
 }  // namespace phoneeng
