@@ -47,3 +47,12 @@ private:
 };
 
 }  // namespace fakeengine
+
+// Defines engine call `name` of the call set: it logs the call with the
+// arguments `args` gives (a chain of FakeCall calls) and answers from the
+// script, the result converted to R.
+//   FAKE(int16_t, getimei, (char *buf, int32_t len), .buf(buf, len).num(len))
+#define FAKE(R, name, params, args)                          \
+    PHONEENG_API R name params {                             \
+        return fakeengine::FakeCall(#name) args.finish<R>(); \
+    }
