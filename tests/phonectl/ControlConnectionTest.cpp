@@ -76,14 +76,6 @@ TEST_F(ControlTest, DisconnectTerminatesButPollingGoesOn) {
     EXPECT_TRUE(control->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
 }
 
-TEST_F(ControlTest, HangUpWhileNotConnectedWithoutRaisingReturnsAndSetsLastError) {
-    control->setRaiseError(false);
-    fakeengine::reset();
-    control->HangUp();
-    EXPECT_EQ(calls(), (Lines{"set_vlkr_instance(H)"}));
-    EXPECT_EQ(control->LastError(), 3);
-}
-
 TEST_F(ControlTest, LastErrorStaysThreeAfterALaterSuccess) {
     control->setRaiseError(false);
     control->HangUp();

@@ -38,15 +38,11 @@ TEST_F(ControlTest, GetSmsMessageFindsOtherTypesAndEndsAtTheEnd) {
     EXPECT_EQ(fakeengine::callsTo("getsms").size(), 2u);
 }
 
-TEST_F(ControlTest, GetSmsMessageStopsAtAnEngineErrorInsteadOfLooping) {
+TEST_F(ControlTest, GetSmsMessageStopsAtAnEngineErrorAndTakesNoMessageZero) {
     connect();
     fakeengine::byDefault("getsms").result(1);  // PE_NOT_CONNECTED on every index
     EXPECT_EQ(control->GetSMSMessage(1), QString());
     EXPECT_EQ(fakeengine::callsTo("getsms").size(), 1u);
-}
-
-TEST_F(ControlTest, GetSmsMessageWithNoMessageNumberReturnsEmpty) {
-    connect();
     answerGetSms(13, "+1", "in");
     EXPECT_EQ(control->GetSMSMessage(0), QString());
 }
@@ -92,23 +88,16 @@ TEST_F(ControlTest, MissingFieldsGiveEmptyTexts) {
     EXPECT_EQ(control->PhoneHardwareRev(), QString());
 }
 
-TEST_F(ControlTest, LevelsAreScaledAndKeepThePresetWhenTheEngineWritesNothing) {
+TEST_F(ControlTest, LevelsFlagsAndClockValuesOfOddAnswers) {
     connect();
     fakeengine::answer("getrflevel").out(0, 75);
     EXPECT_FLOAT_EQ(control->RfLevel(), 0.75f);
-    fakeengine::answer("getbatterylevel").result(1);  // fails, writes nothing
+    fakeengine::answer("getbatterylevel").result(1);  // fails, writes nothing: the preset stays
     EXPECT_FLOAT_EQ(control->BatteryLevel(), -0.01f);
-}
-
-TEST_F(ControlTest, DisplayStatusFlagsNeedTheirCharacters) {
-    connect();
     fakeengine::byDefault("getdisplaystatus").text(0, "011111");
     EXPECT_FALSE(control->CallInProgress());
     EXPECT_FALSE(control->KeyboardLocked());  // only six characters
-}
-
-TEST_F(ControlTest, ClockValuesThatAreNoDateGiveTheZeroDate) {
-    connect();
+    // Clock values that are no date give the zero date.
     fakeengine::answer("getdatetime").out(0, 2024).out(1, 13).out(2, 1);
     EXPECT_TRUE(control->DateTime().isNull());
     fakeengine::answer("getalarm").out(0, 1).out(1, 25).out(2, 0);
@@ -140,13 +129,10 @@ TEST_F(ControlTest, SendSmsMessageCutsLongTextsAndSendsTheSmsSettings) {
     EXPECT_FALSE(control->SendSMSMessage(QStringLiteral("555"), QStringLiteral("x")));
 }
 
-TEST_F(ControlTest, TextsGoToTheEngineAsLatin1) {
+TEST_F(ControlTest, TextsGoToAndComeFromTheEngineAsLatin1) {
     control->SetStartupText(QStringLiteral("Gr\u00fc\u00dfe \u20ac"));
     EXPECT_EQ(fakeengine::callsTo("setlogo"), (Lines{"setlogo(\"text\", \"Gr\xfc\xdf"
                                                      "e ?\", \"\")"}));
-}
-
-TEST_F(ControlTest, EngineTextsComeBackAsLatin1CutAtTheFirstNul) {
     fakeengine::answer("getimei").text(0, "caf\xe9");
     EXPECT_EQ(control->IMEI(), QStringLiteral("caf\u00e9"));
 }

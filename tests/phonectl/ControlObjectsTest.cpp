@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr DispatchKind Get = DispatchKind::PropertyGet;
-
 template <typename T>
 T *objectOf(const QVariant &v) {
     return qobject_cast<T *>(v.value<QObject *>());
@@ -68,7 +66,7 @@ TEST_F(ControlTest, SmsSettingSetIsTheSharedSmsObjectsAndNotifiesTheHost) {
     EXPECT_TRUE(fakeengine::callsTo("setsmsmessagecenter").empty());
 }
 
-TEST_F(ControlTest, InterfaceNamesOfAllClasses) {
+TEST_F(ControlTest, InterfaceNamesSizeAndHandles) {
     EXPECT_EQ(control->interfaceName(), QStringLiteral("_VelkorControl"));
     EXPECT_EQ(control->Logo()->interfaceName(), QStringLiteral("_FBLogo"));
     EXPECT_EQ(control->RingTone()->interfaceName(), QStringLiteral("_FBRingTone"));
@@ -77,15 +75,9 @@ TEST_F(ControlTest, InterfaceNamesOfAllClasses) {
     EXPECT_EQ(control->PhoneBook(1)->interfaceName(), QStringLiteral("_FBPhonebookEntry"));
     EXPECT_EQ(FBSmsBox().interfaceName(), QStringLiteral("_FBSmsBox"));
     EXPECT_EQ(FBSmsMessage().interfaceName(), QStringLiteral("_FBSmsMessage"));
-}
-
-TEST_F(ControlTest, KeepsItselfThirtyTwoPixelsSquare) {
-    EXPECT_EQ(control->size(), QSize(32, 32));
+    // The control keeps itself 32 pixels square; handles tell controls apart.
     control->resize(100, 60);
     EXPECT_EQ(control->size(), QSize(32, 32));
-}
-
-TEST_F(ControlTest, HandlesTellControlsApart) {
     VelkorControl other;
     EXPECT_NE(other.instanceHandle(), control->instanceHandle());
     EXPECT_NE(other.instanceHandle(), 0);
@@ -102,14 +94,10 @@ TEST_F(ControlTest, AboutShowsOneModelessWindowWithNameAndVersion) {
     }
     ASSERT_EQ(windows.size(), 1);
     EXPECT_FALSE(windows.first()->isModal());
-    const QString texts = windows.first()
-                              ->findChild<QWidget *>(QStringLiteral("lblName"))
-                              ->property("text")
-                              .toString() +
-                          windows.first()
-                              ->findChild<QWidget *>(QStringLiteral("lblVersion"))
-                              ->property("text")
-                              .toString();
+    QString texts;
+    for (const char *label : {"lblName", "lblVersion"}) {
+        texts += windows.first()->findChild<QWidget *>(label)->property("text").toString();
+    }
     EXPECT_TRUE(texts.contains(QStringLiteral("velkor17")));
     EXPECT_TRUE(texts.contains(QStringLiteral("Version")));
     windows.first()->close();
@@ -149,15 +137,10 @@ TEST_F(ControlTest, InvokeConvertsArgumentsToTheMembersTypes) {
     control->invoke(0x680300FC, Get, {2.5});  // rounds half to even
     control->invoke(0x6003010B, DispatchKind::Method, {12345});
     control->invoke(0x680300F0, DispatchKind::PropertyPut, {QStringLiteral("06:45")});
-    EXPECT_EQ(fakeengine::calls(),
-              (Lines{"set_vlkr_instance(" + std::to_string(control->instanceHandle()) + ")",
-                     R"(netmonitor("03", buf, 256))",
-                     "set_vlkr_instance(" + std::to_string(control->instanceHandle()) + ")",
-                     R"(netmonitor("02", buf, 256))",
-                     "set_vlkr_instance(" + std::to_string(control->instanceHandle()) + ")",
-                     R"(dialvoice("12345"))",
-                     "set_vlkr_instance(" + std::to_string(control->instanceHandle()) + ")",
-                     "setalarm(6, 45)"}));
+    const std::string h = "set_vlkr_instance(H)";
+    EXPECT_EQ(calls(),
+              (Lines{h, R"(netmonitor("03", buf, 256))", h, R"(netmonitor("02", buf, 256))", h,
+                     R"(dialvoice("12345"))", h, "setalarm(6, 45)"}));
 }
 
 }  // namespace

@@ -1,364 +1,126 @@
 // Every member of FBLogo through both doors against the recording fake
 // engine: the exact engine calls, the result, and whether the engine's code
 // became LastError.
-#include <functional>
-
 #include "ControlTestSupport.h"
 #include "velkor17/FBLogo.h"
 
 namespace {
 
-constexpr DispatchKind Method = DispatchKind::Method;
-constexpr DispatchKind Get = DispatchKind::PropertyGet;
-constexpr DispatchKind Put = DispatchKind::PropertyPut;
+using L = FBLogo;
+using M = Member<L>;
 
 // LastError before each case; a case that stores no code leaves it.
-constexpr qint16 kEarlierError = 9;
+constexpr qint16 kEarlier = 9;
 
-struct LogoCase {
-    const char *name;
-    std::function<void()> script;
-    qint32 dispId;
-    DispatchKind kind;
-    QVariantList args;
-    std::function<QVariant(FBLogo &)> typed;
-    Lines expectedCalls;
-    QVariant expected;
-    qint16 lastErrorAfter;
-};
-
-template <typename T>
-QVariant v(T value) {
-    return QVariant::fromValue<T>(value);
+Reply sized(int type, int width, int height, const char *netCode = "") {
+    return Reply("logo_getdata").out(0, type).out(1, width).out(2, height).text(0, netCode);
+}
+Reply messageData(int length, int unicode) {
+    return Reply("logo_getmessagedata").out(0, length).out(1, unicode);
 }
 
-void none() {}
-
-void sized(int type, int width, int height, const char *netCode = "") {
-    fakeengine::answer("logo_getdata")
-        .out(0, type)
-        .out(1, width)
-        .out(2, height)
-        .text(0, netCode)
-        .result(0);
-}
-
-const std::vector<LogoCase> &cases() {
-    using L = FBLogo;
-    static const std::vector<LogoCase> all = {
-        {"LastError",
-         none,
-         0x68030009,
-         Get,
-         {},
-         [](L &l) { return v(l.LastError()); },
-         {},
-         v<qint16>(kEarlierError),
-         kEarlierError},
-        {"ReadFile",
-         [] { fakeengine::answer("logo_readfile").result(8); },
-         0x6003000C,
-         Method,
-         {QStringLiteral("/tmp/Ä.nol")},
-         [](L &l) { return l.ReadFile(QStringLiteral("/tmp/Ä.nol")), QVariant(); },
-         {"logo_readfile(\"/tmp/\xC4.nol\")"},
-         QVariant(),
-         8},
-        {"WriteFile",
-         none,
-         0x6003000D,
-         Method,
-         {QStringLiteral("a.ngg")},
-         [](L &l) { return l.WriteFile(QStringLiteral("a.ngg")), QVariant(); },
-         {"logo_writefile(\"a.ngg\")"},
-         QVariant(),
-         0},
-        {"WriteBmp",
-         [] { fakeengine::answer("logo_writebmp").result(9); },
-         0x6003000E,
-         Method,
-         {QStringLiteral("a.bmp")},
-         [](L &l) { return l.WriteBmp(QStringLiteral("a.bmp")), QVariant(); },
-         {"logo_writebmp(\"a.bmp\")"},
-         QVariant(),
-         9},
-        {"Upload",
-         [] { fakeengine::answer("logo_upload").result(1); },
-         0x6003000F,
-         Method,
-         {},
-         [](L &l) { return l.Upload(), QVariant(); },
-         {"logo_upload()"},
-         QVariant(),
-         1},
-        {"DownloadCallerGroupSetsTheGroupFirst",
-         [] { fakeengine::answer("logo_setgroupnumber").result(6); },
-         0x60030010,
-         Method,
-         {3, 3},
-         [](L &l) { return l.Download(fbCallerLogo, 3), QVariant(); },
-         {"logo_setgroupnumber(3)", "logo_download(3)"},
-         QVariant(),
-         0},
-        {"DownloadWithoutLocationSetsNoGroup",
-         [] { fakeengine::answer("logo_download").result(2); },
-         0x60030010,
-         Method,
-         {2},
-         [](L &l) { return l.Download(fbOperatorLogo), QVariant(); },
-         {"logo_download(2)"},
-         QVariant(),
-         2},
-        {"DownloadLocationZeroIsALocation",
-         none,
-         0x60030010,
-         Method,
-         {4, 0},
-         [](L &l) { return l.Download(fbPictureMessage, 0), QVariant(); },
-         {"logo_setgroupnumber(0)", "logo_download(4)"},
-         QVariant(),
-         0},
-        {"PixelGet",
-         [] { fakeengine::answer("logo_getpixel").result(1); },
-         0x68030008,
-         Get,
-         {83, 47},
-         [](L &l) { return v(l.Pixel(83, 47)); },
-         {"logo_getpixel(83, 47)"},
-         v<qint16>(1),
-         kEarlierError},
-        {"PixelLet",
-         [] { fakeengine::answer("logo_setpixel").result(6); },
-         0x68030008,
-         Put,
-         {5, 6, 0},
-         [](L &l) { return l.setPixel(5, 6, 0), QVariant(); },
-         {"logo_setpixel(5, 6, 0)"},
-         QVariant(),
-         kEarlierError},
-        {"LogoTypeGet",
-         [] { sized(3, 72, 14); },
-         0x68030007,
-         Get,
-         {},
-         [](L &l) { return v<qint32>(l.LogoType()); },
-         {R"(logo_getdata(&, &, &, "1", 0))"},
-         v<qint32>(3),
-         0},
-        {"LogoTypeLetKeepsTheNetworkCode",
-         [] {
-             sized(2, 72, 14, "244 05");
-             fakeengine::answer("logo_setdata").result(6);
-         },
-         0x68030007,
-         Put,
-         {1},
-         [](L &l) { return l.setLogoType(fbStartupLogo), QVariant(); },
-         {"logo_getdata(&, &, &, buf, 32)", R"(logo_setdata(1, "244 05"))"},
-         QVariant(),
-         6},
-        {"NetCodeGetLeavesLastError",
-         [] { sized(2, 72, 14, "310 260"); },
-         0x68030006,
-         Get,
-         {},
-         [](L &l) { return v(l.NetCode()); },
-         {"logo_getdata(&, &, &, buf, 32)"},
-         v(QStringLiteral("310 260")),
-         kEarlierError},
-        {"NetCodeLetKeepsTheType",
-         [] { sized(4, 72, 28); },
-         0x68030006,
-         Put,
-         {QStringLiteral("244 91")},
-         [](L &l) { return l.setNetCode(QStringLiteral("244 91")), QVariant(); },
-         {R"(logo_getdata(&, &, &, "1", 0))", R"(logo_setdata(4, "244 91"))"},
-         QVariant(),
-         0},
-        {"Width",
-         [] { sized(1, 84, 48); },
-         0x68030005,
-         Get,
-         {},
-         [](L &l) { return v(l.Width()); },
-         {R"(logo_getdata(&, &, &, "1", 0))"},
-         v<qint16>(84),
-         0},
-        {"HeightStoresTheCode",
-         [] { fakeengine::answer("logo_getdata").out(2, 28).result(6); },
-         0x68030004,
-         Get,
-         {},
-         [](L &l) { return v(l.Height()); },
-         {R"(logo_getdata(&, &, &, "1", 0))"},
-         v<qint16>(28),
-         6},
-        {"CallerGroupNumberGet",
-         [] { fakeengine::answer("logo_getgroupnumber").result(4); },
-         0x68030003,
-         Get,
-         {},
-         [](L &l) { return v(l.CallerGroupNumber()); },
-         {"logo_getgroupnumber()"},
-         v<qint16>(4),
-         kEarlierError},
-        {"CallerGroupNumberLet",
-         none,
-         0x68030003,
-         Put,
-         {7},
-         [](L &l) { return l.setCallerGroupNumber(7), QVariant(); },
-         {"logo_setgroupnumber(7)"},
-         QVariant(),
-         kEarlierError},
-        {"CallerGroupNameGet",
-         [] { fakeengine::answer("logo_getgroupname").text(0, "Family"); },
-         0x68030002,
-         Get,
-         {},
-         [](L &l) { return v(l.CallerGroupName()); },
-         {"logo_getgroupname(buf, 256)"},
-         v(QStringLiteral("Family")),
-         kEarlierError},
-        {"CallerGroupNameLet",
-         none,
-         0x68030002,
-         Put,
-         {QStringLiteral("VIP")},
-         [](L &l) { return l.setCallerGroupName(QStringLiteral("VIP")), QVariant(); },
-         {R"(logo_setgroupname("VIP"))"},
-         QVariant(),
-         kEarlierError},
-        {"SendAsSMS",
-         [] { fakeengine::answer("sendoplogoviasms").result(5); },
-         0x60030012,
-         Method,
-         {QStringLiteral("+358401234567")},
-         [](L &l) { return l.SendAsSMS(QStringLiteral("+358401234567")), QVariant(); },
-         {R"(sendoplogoviasms("+358401234567"))"},
-         QVariant(),
-         5},
-        {"SendSiemensOta",
-         none,
-         0x60030013,
-         Method,
-         {QStringLiteral("555")},
-         [](L &l) { return l.SendSiemensOta(QStringLiteral("555")), QVariant(); },
-         {R"(logo_sendsiemensota("555", 1, 1))"},
-         QVariant(),
-         0},
-        {"MessageUnicodeGet",
-         none,
-         0x68030001,
-         Get,
-         {},
-         [](L &l) { return v(l.MessageUnicode()); },
-         {},
-         v(false),
-         kEarlierError},
-        {"MessageTextGet8Bit",
-         [] {
-             fakeengine::answer("logo_getmessagedata").out(0, 5).out(1, 0);
-             fakeengine::answer("logo_getmessagetext")
-                 .text(0,
-                       "Gr\xFC\xDF"
-                       "e world");
-         },
-         0x68030000,
-         Get,
-         {},
-         [](L &l) { return v(l.MessageText()); },
-         {"logo_getmessagedata(&, &)", "logo_getmessagetext(buf, 512)"},
-         v(QStringLiteral("Grüße")),
-         kEarlierError},
-        {"MessageTextGetUnicode",
-         [] {
-             fakeengine::answer("logo_getmessagedata").out(0, 3).out(1, 1);
-             fakeengine::answer("logo_getmessagetext").utf16(0, u"Ωµ€ and more");
-         },
-         0x68030000,
-         Get,
-         {},
-         [](L &l) { return v(l.MessageText()); },
-         {"logo_getmessagedata(&, &)", "logo_getmessagetext(buf, 512)"},
-         v(QStringLiteral("Ωµ€")),
-         kEarlierError},
-        {"MessageTextGetEmptyAsksForNoText",
-         [] { fakeengine::answer("logo_getmessagedata").out(0, 0).out(1, 1); },
-         0x68030000,
-         Get,
-         {},
-         [](L &l) { return v(l.MessageText()); },
-         {"logo_getmessagedata(&, &)"},
-         v(QString()),
-         kEarlierError},
-        {"MessageTextGetStopsAtTheEnginesEnd",
-         [] {
-             fakeengine::answer("logo_getmessagedata").out(0, 40).out(1, 0);
-             fakeengine::answer("logo_getmessagetext").text(0, "short");
-         },
-         0x68030000,
-         Get,
-         {},
-         [](L &l) { return v(l.MessageText()); },
-         {"logo_getmessagedata(&, &)", "logo_getmessagetext(buf, 512)"},
-         v(QStringLiteral("short")),
-         kEarlierError},
-        {"MessageTextLet8Bit",
-         none,
-         0x68030000,
-         Put,
-         {QStringLiteral("Grüße")},
-         [](L &l) { return l.setMessageText(QStringLiteral("Grüße")), QVariant(); },
-         {"logo_setmessage(\"Gr\xFC\xDF"
-          "e\", 5, 0)"},
-         QVariant(),
-         kEarlierError},
-        {"GetLastReceived",
-         [] { fakeengine::answer("logo_getlastreceived").result(2); },
-         0x60030014,
-         Method,
-         {},
-         [](L &l) { return v(l.GetLastReceived()); },
-         {"logo_getlastreceived()"},
-         v(true),
-         kEarlierError},
+const std::vector<M> &rows() {
+    const char *unknownSize = R"(logo_getdata(&, &, &, "1", 0))";
+    const std::string text = "logo_getmessagetext(buf, 512)";
+    static const std::vector<M> all = {
+        M("LastError", 0x68030009, Get, {}, {}, {}, v(kEarlier),
+          [](L &l) { return l.LastError(); }),
+        M(stores(8), "ReadFile", 0x6003000C, Method, {"/tmp/Ä.nol"},
+          {Reply("logo_readfile").result(8)}, {"logo_readfile(\"/tmp/\xC4.nol\")"}, QVariant(),
+          [](L &l) { l.ReadFile("/tmp/Ä.nol"); }),
+        M(stores(0), "WriteFile", 0x6003000D, Method, {"a.ngg"}, {}, {"logo_writefile(\"a.ngg\")"},
+          QVariant(), [](L &l) { l.WriteFile("a.ngg"); }),
+        M(stores(9), "WriteBmp", 0x6003000E, Method, {"a.bmp"}, {Reply("logo_writebmp").result(9)},
+          {"logo_writebmp(\"a.bmp\")"}, QVariant(), [](L &l) { l.WriteBmp("a.bmp"); }),
+        M(stores(1), "Upload", 0x6003000F, Method, {}, {Reply("logo_upload").result(1)},
+          {"logo_upload()"}, QVariant(), [](L &l) { l.Upload(); }),
+        M(stores(0), "DownloadCallerGroupSetsTheGroupFirst", 0x60030010, Method, {3, 3},
+          {Reply("logo_setgroupnumber").result(6)}, {"logo_setgroupnumber(3)", "logo_download(3)"},
+          QVariant(), [](L &l) { l.Download(fbCallerLogo, 3); }),
+        M(stores(2), "DownloadWithoutLocationSetsNoGroup", 0x60030010, Method, {2},
+          {Reply("logo_download").result(2)}, {"logo_download(2)"}, QVariant(),
+          [](L &l) { l.Download(fbOperatorLogo); }),
+        M(stores(0), "DownloadLocationZeroIsALocation", 0x60030010, Method, {4, 0}, {},
+          {"logo_setgroupnumber(0)", "logo_download(4)"}, QVariant(),
+          [](L &l) { l.Download(fbPictureMessage, 0); }),
+        M("PixelGet", 0x68030008, Get, {83, 47}, {Reply("logo_getpixel").result(1)},
+          {"logo_getpixel(83, 47)"}, v<qint16>(1), [](L &l) { return l.Pixel(83, 47); }),
+        M("PixelLet", 0x68030008, Put, {5, 6, 0}, {Reply("logo_setpixel").result(6)},
+          {"logo_setpixel(5, 6, 0)"}, QVariant(), [](L &l) { l.setPixel(5, 6, 0); }),
+        M(stores(0), "LogoTypeGet", 0x68030007, Get, {}, {sized(3, 72, 14)}, {unknownSize},
+          v<qint32>(3), [](L &l) { return l.LogoType(); }),
+        M(stores(6), "LogoTypeLetKeepsTheNetworkCode", 0x68030007, Put, {1},
+          {sized(2, 72, 14, "244 05"), Reply("logo_setdata").result(6)},
+          {"logo_getdata(&, &, &, buf, 32)", R"(logo_setdata(1, "244 05"))"}, QVariant(),
+          [](L &l) { l.setLogoType(fbStartupLogo); }),
+        M("NetCodeGetLeavesLastError", 0x68030006, Get, {}, {sized(2, 72, 14, "310 260")},
+          {"logo_getdata(&, &, &, buf, 32)"}, v(QStringLiteral("310 260")),
+          [](L &l) { return l.NetCode(); }),
+        M(stores(0), "NetCodeLetKeepsTheType", 0x68030006, Put, {"244 91"}, {sized(4, 72, 28)},
+          {unknownSize, R"(logo_setdata(4, "244 91"))"}, QVariant(),
+          [](L &l) { l.setNetCode("244 91"); }),
+        M(stores(0), "Width", 0x68030005, Get, {}, {sized(1, 84, 48)}, {unknownSize}, v<qint16>(84),
+          [](L &l) { return l.Width(); }),
+        M(stores(6), "HeightStoresTheCode", 0x68030004, Get, {},
+          {Reply("logo_getdata").out(2, 28).result(6)}, {unknownSize}, v<qint16>(28),
+          [](L &l) { return l.Height(); }),
+        M("CallerGroupNumberGet", 0x68030003, Get, {}, {Reply("logo_getgroupnumber").result(4)},
+          {"logo_getgroupnumber()"}, v<qint16>(4), [](L &l) { return l.CallerGroupNumber(); }),
+        M("CallerGroupNumberLet", 0x68030003, Put, {7}, {}, {"logo_setgroupnumber(7)"}, QVariant(),
+          [](L &l) { l.setCallerGroupNumber(7); }),
+        M("CallerGroupNameGet", 0x68030002, Get, {}, {Reply("logo_getgroupname").text(0, "Family")},
+          {"logo_getgroupname(buf, 256)"}, v(QStringLiteral("Family")),
+          [](L &l) { return l.CallerGroupName(); }),
+        M("CallerGroupNameLet", 0x68030002, Put, {"VIP"}, {}, {R"(logo_setgroupname("VIP"))"},
+          QVariant(), [](L &l) { l.setCallerGroupName("VIP"); }),
+        M(stores(5), "SendAsSMS", 0x60030012, Method, {"+358401234567"},
+          {Reply("sendoplogoviasms").result(5)}, {R"(sendoplogoviasms("+358401234567"))"},
+          QVariant(), [](L &l) { l.SendAsSMS("+358401234567"); }),
+        M(stores(0), "SendSiemensOta", 0x60030013, Method, {"555"}, {},
+          {R"(logo_sendsiemensota("555", 1, 1))"}, QVariant(),
+          [](L &l) { l.SendSiemensOta("555"); }),
+        M("MessageUnicodeGet", 0x68030001, Get, {}, {}, {}, v(false),
+          [](L &l) { return l.MessageUnicode(); }),
+        M("MessageTextGet8Bit", 0x68030000, Get, {},
+          {messageData(5, 0), Reply("logo_getmessagetext")
+                                  .text(0,
+                                        "Gr\xFC\xDF"
+                                        "e world")},
+          {"logo_getmessagedata(&, &)", text}, v(QStringLiteral("Grüße")),
+          [](L &l) { return l.MessageText(); }),
+        M("MessageTextGetUnicode", 0x68030000, Get, {},
+          {messageData(3, 1), Reply("logo_getmessagetext").utf16(0, u"Ωµ€ and more")},
+          {"logo_getmessagedata(&, &)", text}, v(QStringLiteral("Ωµ€")),
+          [](L &l) { return l.MessageText(); }),
+        M("MessageTextGetEmptyAsksForNoText", 0x68030000, Get, {}, {messageData(0, 1)},
+          {"logo_getmessagedata(&, &)"}, v(QString()), [](L &l) { return l.MessageText(); }),
+        M("MessageTextGetStopsAtTheEnginesEnd", 0x68030000, Get, {},
+          {messageData(40, 0), Reply("logo_getmessagetext").text(0, "short")},
+          {"logo_getmessagedata(&, &)", text}, v(QStringLiteral("short")),
+          [](L &l) { return l.MessageText(); }),
+        M("MessageTextLet8Bit", 0x68030000, Put, {"Grüße"}, {},
+          {"logo_setmessage(\"Gr\xFC\xDF"
+           "e\", 5, 0)"},
+          QVariant(), [](L &l) { l.setMessageText("Grüße"); }),
+        M("GetLastReceived", 0x60030014, Method, {}, {Reply("logo_getlastreceived").result(2)},
+          {"logo_getlastreceived()"}, v(true), [](L &l) { return l.GetLastReceived(); }),
     };
     return all;
 }
 
-class LogoMembers : public ControlTest, public ::testing::WithParamInterface<LogoCase> {
+class LogoMembers : public MemberTest<L> {
 protected:
     void SetUp() override {
-        ControlTest::SetUp();
-        logo = control->Logo();
-        fakeengine::answer("logo_upload").result(kEarlierError);
-        logo->Upload();
+        MemberTest<L>::SetUp();
+        object = control->Logo();
+        fakeengine::answer("logo_upload").result(kEarlier);
+        object->Upload();
         fakeengine::reset();
-        GetParam().script();
+        earlier = kEarlier;
     }
-    FBLogo *logo = nullptr;
 };
 
-TEST_P(LogoMembers, TypedCallMakesTheEngineCallsAndGivesTheResult) {
-    const QVariant result = GetParam().typed(*logo);
-    EXPECT_EQ(fakeengine::calls(), GetParam().expectedCalls);
-    EXPECT_EQ(result, GetParam().expected);
-    EXPECT_EQ(logo->LastError(), GetParam().lastErrorAfter);
-}
-
-TEST_P(LogoMembers, InvokeByDispIdDoesTheSameWithTheSameType) {
-    const QVariant result = logo->invoke(GetParam().dispId, GetParam().kind, GetParam().args);
-    EXPECT_EQ(fakeengine::calls(), GetParam().expectedCalls);
-    EXPECT_EQ(result, GetParam().expected);
-    EXPECT_EQ(result.metaType(), GetParam().expected.metaType());
-    EXPECT_EQ(logo->LastError(), GetParam().lastErrorAfter);
-}
-
-INSTANTIATE_TEST_SUITE_P(AllMembers, LogoMembers, ::testing::ValuesIn(cases()),
-                         [](const ::testing::TestParamInfo<LogoCase> &info) {
-                             return std::string(info.param.name);
-                         });
+MEMBER_TESTS(LogoMembers, rows());
 
 class LogoTest : public ControlTest {
 protected:
@@ -386,9 +148,9 @@ TEST_F(LogoTest, ReadingTheTextTellsItsEncodingAndWritingFollowsIt) {
     // Characters beyond ISO-8859-1 cannot go as 8-bit text.
     logo->setMessageText(QStringLiteral("Ωk"));
     EXPECT_EQ(fakeengine::callsTo("logo_setmessage"), Lines{R"(logo_setmessage("?k", 2, 0))"});
-}
 
-TEST_F(LogoTest, SettingTheFlagChoosesUtf16WithoutAnEngineCall) {
+    // Setting the flag chooses UTF-16 without an engine call.
+    fakeengine::reset();
     logo->invoke(0x68030001, Put, {true});
     EXPECT_TRUE(fakeengine::calls().empty());
     EXPECT_TRUE(logo->invoke(0x68030001, Get).toBool());

@@ -1,8 +1,6 @@
 // FBSms, FBSmsBox and FBSmsMessage against the recording fake engine: every
 // member through both doors, the link flag the control passes in, the send
 // flags and the message fields.
-#include <functional>
-
 #include "ControlTestSupport.h"
 #include "velkor17/FBSms.h"
 #include "velkor17/FBSmsBox.h"
@@ -10,416 +8,128 @@
 
 namespace {
 
-constexpr DispatchKind Method = DispatchKind::Method;
-constexpr DispatchKind Get = DispatchKind::PropertyGet;
-constexpr DispatchKind Put = DispatchKind::PropertyPut;
+using S = FBSms;
+using M = Member<S>;
 
 // LastError before each case; a case that stores no code leaves it.
 constexpr qint16 kEarlier = 9;
 
-template <typename T>
-QVariant v(T value) {
-    return QVariant::fromValue<T>(value);
-}
-
-void none() {}
-
-struct SmsCase {
-    const char *name;
-    bool connected;  // what the control told the SMS object
-    std::function<void()> script;
-    qint32 dispId;
-    DispatchKind kind;
-    QVariantList args;
-    std::function<QVariant(FBSms &)> typed;
-    Lines expectedCalls;
-    QVariant expected;
-    qint16 lastErrorAfter;
-};
-
-const std::vector<SmsCase> &smsCases() {
-    using S = FBSms;
+const std::vector<M> &smsRows() {
     const QString dest = QStringLiteral("+358401234567");
-    static const std::vector<SmsCase> all = {
-        {"SettingSetLetSelectsTheStoredCentre",
-         true,
-         none,
-         0x6803000E,
-         Put,
-         {3},
-         [](S &s) { return s.setSMSSettingSet(3), QVariant(); },
-         {R"(setsmsmessagecenter(3, ""))"},
-         QVariant(),
-         kEarlier},
-        {"SettingSetLetZeroCallsNothing",
-         true,
-         none,
-         0x6803000E,
-         Put,
-         {0},
-         [](S &s) { return s.setSMSSettingSet(0), QVariant(); },
-         {},
-         QVariant(),
-         kEarlier},
-        {"SettingSetLetWhileDownCallsNothing",
-         false,
-         none,
-         0x6803000E,
-         Put,
-         {2},
-         [](S &s) { return s.setSMSSettingSet(2), QVariant(); },
-         {},
-         QVariant(),
-         kEarlier},
-        {"SettingSetGet",
-         true,
-         none,
-         0x6803000E,
-         Get,
-         {},
-         [](S &s) { return v(s.SMSSettingSet()); },
-         {},
-         v<qint16>(1),
-         kEarlier},
-        {"MessageCenterLet",
-         false,
-         none,
-         0x6803000D,
-         Put,
-         {QStringLiteral("+358405202999")},
-         [](S &s) { return s.setSMSMessageCenter(QStringLiteral("+358405202999")), QVariant(); },
-         {R"(setsmsmessagecenter(0, "+358405202999"))"},
-         QVariant(),
-         kEarlier},
-        {"MessageCenterGet",
-         true,
-         [] { fakeengine::answer("getsmsmessagecenter").text(0, "+358405202999"); },
-         0x6803000D,
-         Get,
-         {},
-         [](S &s) { return v(s.SMSMessageCenter()); },
-         {"getsmsmessagecenter(buf, 128)"},
-         v(QStringLiteral("+358405202999")),
-         kEarlier},
-        {"MessageCenterGetWhileDownWithAStoredSet",
-         false,
-         none,
-         0x6803000D,
-         Get,
-         {},
-         [](S &s) { return v(s.SMSMessageCenter()); },
-         {},
-         v(QString()),
-         kEarlier},
-        {"TimeOutLet",
-         true,
-         none,
-         0x6803000C,
-         Put,
-         {70000},
-         [](S &s) { return s.setTimeOut(70000), QVariant(); },
-         {"setsmstimeout(70000)"},
-         QVariant(),
-         kEarlier},
-        {"TimeOutGet",
-         true,
-         [] { fakeengine::answer("getsmstimeout").result(45000); },
-         0x6803000C,
-         Get,
-         {},
-         [](S &s) { return v(s.TimeOut()); },
-         {"getsmstimeout()"},
-         v<qint32>(45000),
-         kEarlier},
-        {"SendDelayLet",
-         false,
-         none,
-         0x6803000B,
-         Put,
-         {250},
-         [](S &s) { return s.setSendDelay(250), QVariant(); },
-         {"set_smssenddelay(250)"},
-         QVariant(),
-         kEarlier},
-        {"SendDelayGet",
-         false,
-         [] { fakeengine::answer("get_smssenddelay").result(100); },
-         0x6803000B,
-         Get,
-         {},
-         [](S &s) { return v(s.SendDelay()); },
-         {"get_smssenddelay()"},
-         v<qint32>(100),
-         kEarlier},
-        {"PIDLet",
-         true,
-         none,
-         0x6803000A,
-         Put,
-         {0x7F},
-         [](S &s) { return s.setPID(0x7F), QVariant(); },
-         {"sms_setpid(127)"},
-         QVariant(),
-         kEarlier},
-        {"PIDGet",
-         true,
-         [] { fakeengine::answer("sms_getpid").result(0x41); },
-         0x6803000A,
-         Get,
-         {},
-         [](S &s) { return v(s.PID()); },
-         {"sms_getpid()"},
-         v<quint8>(0x41),
-         kEarlier},
-        {"DCSLet",
-         true,
-         none,
-         0x68030009,
-         Put,
-         {0xF5},
-         [](S &s) { return s.setDCS(0xF5), QVariant(); },
-         {"sms_setdcs(245)"},
-         QVariant(),
-         kEarlier},
-        {"DCSGet",
-         true,
-         [] { fakeengine::answer("sms_getdcs").result(8); },
-         0x68030009,
-         Get,
-         {},
-         [](S &s) { return v(s.DCS()); },
-         {"sms_getdcs()"},
-         v<quint8>(8),
-         kEarlier},
-        {"UnreadMessages",
-         true,
-         [] { fakeengine::answer("getsmsmsgunread").result(2); },
-         0x68030005,
-         Get,
-         {},
-         [](S &s) { return v(s.UnreadMessages()); },
-         {"getsmsmsgunread()"},
-         v<qint16>(2),
-         kEarlier},
-        {"TotalMessages",
-         true,
-         [] { fakeengine::answer("getsmsmsgtotal").result(12); },
-         0x68030004,
-         Get,
-         {},
-         [](S &s) { return v(s.TotalMessages()); },
-         {"getsmsmsgtotal()"},
-         v<qint16>(12),
-         kEarlier},
-        {"CodePageLet",
-         true,
-         none,
-         0x68030003,
-         Put,
-         {1252},
-         [](S &s) { return s.setCodePage(1252), QVariant(); },
-         {"set_codepage(1252)"},
-         QVariant(),
-         kEarlier},
-        {"CodePageGet",
-         true,
-         [] { fakeengine::answer("get_codepage").result(437); },
-         0x68030003,
-         Get,
-         {},
-         [](S &s) { return v(s.CodePage()); },
-         {"get_codepage()"},
-         v<qint32>(437),
-         kEarlier},
-        {"Waiting",
-         true,
-         [] { fakeengine::answer("smssendwaiting").result(4); },
-         0x68030002,
-         Get,
-         {},
-         [](S &s) { return v(s.Waiting()); },
-         {"smssendwaiting()"},
-         v(true),
-         kEarlier},
-        {"MustWaitLet",
-         true,
-         none,
-         0x68030001,
-         Put,
-         {true},
-         [](S &s) { return s.setMustWait(true), QVariant(); },
-         {"setsmssendmode(1)"},
-         QVariant(),
-         kEarlier},
-        {"MustWaitGet",
-         true,
-         [] { fakeengine::answer("getsmssendmode").result(0); },
-         0x68030001,
-         Get,
-         {},
-         [](S &s) { return v(s.MustWait()); },
-         {"getsmssendmode()"},
-         v(false),
-         kEarlier},
-        {"SendMessageWithTheDefaults",
-         true,
-         none,
-         0x60030010,
-         Method,
-         {dest, QStringLiteral("Hi")},
-         [dest](S &s) { return v(s.SendMessage(dest, QStringLiteral("Hi"))); },
-         {R"(sendsms("+358401234567", "Hi", 1, 1))"},
-         v(true),
-         0},
-        {"SendMessageAskingForADeliveryReport",
-         true,
-         [] { fakeengine::answer("sendsms").result(11); },
-         0x60030010,
-         Method,
-         {dest, QStringLiteral("Grüße"), 1, true},
-         [dest](S &s) {
-             return v(s.SendMessage(dest, QStringLiteral("Grüße"), fbSmsClassNormal, true));
-         },
-         {"sendsms(\"+358401234567\", \"Gr\xFC\xDF"
-          "e\", 1, 65537)"},
-         v(false),
-         11},
-        {"SendMessageFlash",
-         true,
-         none,
-         0x60030010,
-         Method,
-         {dest, QStringLiteral("!"), 0},
-         [dest](S &s) { return v(s.SendMessage(dest, QStringLiteral("!"), fbSmsClassFlash)); },
-         {R"(sendsms("+358401234567", "!", 1, 0))"},
-         v(true),
-         0},
-        {"SendMessageWhileDown",
-         false,
-         none,
-         0x60030010,
-         Method,
-         {dest, QStringLiteral("Hi")},
-         [dest](S &s) { return v(s.SendMessage(dest, QStringLiteral("Hi"))); },
-         {},
-         v(false),
-         -1},
-        {"SendUnicode",
-         true,
-         none,
-         0x60030011,
-         Method,
-         {dest, QStringLiteral("Ωmega €"), 2, true},
-         [dest](S &s) {
-             return v(s.SendUnicode(dest, QStringLiteral("Ωmega €"), fbSmsClass2, true));
-         },
-         {R"(senducs2("+358401234567", u"Ωmega €", 1, 65538))"},
-         v(true),
-         0},
-        {"SendUnicodeWhileDown",
-         false,
-         none,
-         0x60030011,
-         Method,
-         {dest, QStringLiteral("Ω")},
-         [dest](S &s) { return v(s.SendUnicode(dest, QStringLiteral("Ω"))); },
-         {},
-         v(false),
-         -1},
-        {"SendSiemensOta",
-         true,
-         [] { fakeengine::answer("sendsiemensota").result(5); },
-         0x60030012,
-         Method,
-         {dest, QStringLiteral("/tmp/pic.bmp"), 3},
-         [dest](S &s) {
-             return v(s.SendSiemensOta(dest, QStringLiteral("/tmp/pic.bmp"), fbSmsClass3));
-         },
-         {R"(sendsiemensota("+358401234567", "/tmp/pic.bmp", 1, 3))"},
-         v(false),
-         5},
-        {"SendSiemensOtaWhileDown",
-         false,
-         none,
-         0x60030012,
-         Method,
-         {dest, QStringLiteral("f")},
-         [dest](S &s) { return v(s.SendSiemensOta(dest, QStringLiteral("f"))); },
-         {},
-         v(false),
-         -1},
-        {"Refresh",
-         true,
-         [] { fakeengine::answer("updatesmslist").result(2); },
-         0x60030013,
-         Method,
-         {},
-         [](S &s) { return s.Refresh(), QVariant(); },
-         {"updatesmslist()"},
-         QVariant(),
-         kEarlier},
-        {"LastError",
-         false,
-         none,
-         0x68030000,
-         Get,
-         {},
-         [](S &s) { return v(s.LastError()); },
-         {},
-         v<qint16>(kEarlier),
-         kEarlier},
+    const RowFlags down = linkDown();
+    const RowFlags downFails = stores(-1, true);
+    static const std::vector<M> all = {
+        M("SettingSetLetSelectsTheStoredCentre", 0x6803000E, Put, {3}, {},
+          {R"(setsmsmessagecenter(3, ""))"}, QVariant(), [](S &s) { s.setSMSSettingSet(3); }),
+        M("SettingSetLetZeroCallsNothing", 0x6803000E, Put, {0}, {}, {}, QVariant(),
+          [](S &s) { s.setSMSSettingSet(0); }),
+        M(down, "SettingSetLetWhileDownCallsNothing", 0x6803000E, Put, {2}, {}, {}, QVariant(),
+          [](S &s) { s.setSMSSettingSet(2); }),
+        M("SettingSetGet", 0x6803000E, Get, {}, {}, {}, v<qint16>(1),
+          [](S &s) { return s.SMSSettingSet(); }),
+        M(down, "MessageCenterLet", 0x6803000D, Put, {"+358405202999"}, {},
+          {R"(setsmsmessagecenter(0, "+358405202999"))"}, QVariant(),
+          [](S &s) { s.setSMSMessageCenter("+358405202999"); }),
+        M("MessageCenterGet", 0x6803000D, Get, {},
+          {Reply("getsmsmessagecenter").text(0, "+358405202999")},
+          {"getsmsmessagecenter(buf, 128)"}, v(QStringLiteral("+358405202999")),
+          [](S &s) { return s.SMSMessageCenter(); }),
+        M(down, "MessageCenterGetWhileDownWithAStoredSet", 0x6803000D, Get, {}, {}, {},
+          v(QString()), [](S &s) { return s.SMSMessageCenter(); }),
+        M("TimeOutLet", 0x6803000C, Put, {70000}, {}, {"setsmstimeout(70000)"}, QVariant(),
+          [](S &s) { s.setTimeOut(70000); }),
+        M("TimeOutGet", 0x6803000C, Get, {}, {Reply("getsmstimeout").result(45000)},
+          {"getsmstimeout()"}, v<qint32>(45000), [](S &s) { return s.TimeOut(); }),
+        M(down, "SendDelayLet", 0x6803000B, Put, {250}, {}, {"set_smssenddelay(250)"}, QVariant(),
+          [](S &s) { s.setSendDelay(250); }),
+        M(down, "SendDelayGet", 0x6803000B, Get, {}, {Reply("get_smssenddelay").result(100)},
+          {"get_smssenddelay()"}, v<qint32>(100), [](S &s) { return s.SendDelay(); }),
+        M("PIDLet", 0x6803000A, Put, {0x7F}, {}, {"sms_setpid(127)"}, QVariant(),
+          [](S &s) { s.setPID(0x7F); }),
+        M("PIDGet", 0x6803000A, Get, {}, {Reply("sms_getpid").result(0x41)}, {"sms_getpid()"},
+          v<quint8>(0x41), [](S &s) { return s.PID(); }),
+        M("DCSLet", 0x68030009, Put, {0xF5}, {}, {"sms_setdcs(245)"}, QVariant(),
+          [](S &s) { s.setDCS(0xF5); }),
+        M("DCSGet", 0x68030009, Get, {}, {Reply("sms_getdcs").result(8)}, {"sms_getdcs()"},
+          v<quint8>(8), [](S &s) { return s.DCS(); }),
+        M("UnreadMessages", 0x68030005, Get, {}, {Reply("getsmsmsgunread").result(2)},
+          {"getsmsmsgunread()"}, v<qint16>(2), [](S &s) { return s.UnreadMessages(); }),
+        M("TotalMessages", 0x68030004, Get, {}, {Reply("getsmsmsgtotal").result(12)},
+          {"getsmsmsgtotal()"}, v<qint16>(12), [](S &s) { return s.TotalMessages(); }),
+        M("CodePageLet", 0x68030003, Put, {1252}, {}, {"set_codepage(1252)"}, QVariant(),
+          [](S &s) { s.setCodePage(1252); }),
+        M("CodePageGet", 0x68030003, Get, {}, {Reply("get_codepage").result(437)},
+          {"get_codepage()"}, v<qint32>(437), [](S &s) { return s.CodePage(); }),
+        M("Waiting", 0x68030002, Get, {}, {Reply("smssendwaiting").result(4)}, {"smssendwaiting()"},
+          v(true), [](S &s) { return s.Waiting(); }),
+        M("MustWaitLet", 0x68030001, Put, {true}, {}, {"setsmssendmode(1)"}, QVariant(),
+          [](S &s) { s.setMustWait(true); }),
+        M("MustWaitGet", 0x68030001, Get, {}, {Reply("getsmssendmode").result(0)},
+          {"getsmssendmode()"}, v(false), [](S &s) { return s.MustWait(); }),
+        M(stores(0), "SendMessageWithTheDefaults", 0x60030010, Method, {dest, "Hi"}, {},
+          {R"(sendsms("+358401234567", "Hi", 1, 1))"}, v(true),
+          [dest](S &s) { return s.SendMessage(dest, "Hi"); }),
+        M(stores(11), "SendMessageAskingForADeliveryReport", 0x60030010, Method,
+          {dest, "Grüße", 1, true}, {Reply("sendsms").result(11)},
+          {"sendsms(\"+358401234567\", \"Gr\xFC\xDF"
+           "e\", 1, 65537)"},
+          v(false), [dest](S &s) { return s.SendMessage(dest, "Grüße", fbSmsClassNormal, true); }),
+        M(stores(0), "SendMessageFlash", 0x60030010, Method, {dest, "!", 0}, {},
+          {R"(sendsms("+358401234567", "!", 1, 0))"}, v(true),
+          [dest](S &s) { return s.SendMessage(dest, "!", fbSmsClassFlash); }),
+        M(downFails, "SendMessageWhileDown", 0x60030010, Method, {dest, "Hi"}, {}, {}, v(false),
+          [dest](S &s) { return s.SendMessage(dest, "Hi"); }),
+        M(stores(0), "SendUnicode", 0x60030011, Method, {dest, "Ωmega €", 2, true}, {},
+          {R"(senducs2("+358401234567", u"Ωmega €", 1, 65538))"}, v(true),
+          [dest](S &s) { return s.SendUnicode(dest, "Ωmega €", fbSmsClass2, true); }),
+        M(downFails, "SendUnicodeWhileDown", 0x60030011, Method, {dest, "Ω"}, {}, {}, v(false),
+          [dest](S &s) { return s.SendUnicode(dest, "Ω"); }),
+        M(stores(5), "SendSiemensOta", 0x60030012, Method, {dest, "/tmp/pic.bmp", 3},
+          {Reply("sendsiemensota").result(5)},
+          {R"(sendsiemensota("+358401234567", "/tmp/pic.bmp", 1, 3))"}, v(false),
+          [dest](S &s) { return s.SendSiemensOta(dest, "/tmp/pic.bmp", fbSmsClass3); }),
+        M(downFails, "SendSiemensOtaWhileDown", 0x60030012, Method, {dest, "f"}, {}, {}, v(false),
+          [dest](S &s) { return s.SendSiemensOta(dest, "f"); }),
+        M("Refresh", 0x60030013, Method, {}, {Reply("updatesmslist").result(2)},
+          {"updatesmslist()"}, QVariant(), [](S &s) { s.Refresh(); }),
+        M(down, "LastError", 0x68030000, Get, {}, {}, {}, v<qint16>(kEarlier),
+          [](S &s) { return s.LastError(); }),
     };
     return all;
 }
 
 // The shared SMS object after a connect (setting set 1) with LastError 9,
 // told the link is up or down.
+FBSms *smsObject(VelkorControl &control, bool up) {
+    EXPECT_TRUE(control.Connect(QStringLiteral("VIRTUAL")));
+    control.findChild<QTimer *>(QStringLiteral("Timer1"))->stop();
+    FBSms *sms = control.SMS();
+    fakeengine::answer("sendsms").result(kEarlier);
+    sms->SendMessage(QStringLiteral("1"), QStringLiteral("x"));
+    if (!up) {
+        control.setRaiseError(false);
+        control.Disconnect();
+        sms = control.SMS();
+    }
+    fakeengine::reset();
+    return sms;
+}
+
 class SmsObjectTest : public ControlTest {
 protected:
-    FBSms *smsWithLink(bool up) {
-        connect();
-        FBSms *sms = control->SMS();
-        fakeengine::answer("sendsms").result(kEarlier);
-        sms->SendMessage(QStringLiteral("1"), QStringLiteral("x"));
-        if (!up) {
-            control->setRaiseError(false);
-            control->Disconnect();
-            sms = control->SMS();
-        }
-        fakeengine::reset();
-        return sms;
-    }
+    FBSms *smsWithLink(bool up) { return smsObject(*control, up); }
 };
 
-class SmsMembers : public SmsObjectTest, public ::testing::WithParamInterface<SmsCase> {
+class SmsMembers : public MemberTest<S> {
 protected:
     void SetUp() override {
-        SmsObjectTest::SetUp();
-        sms = smsWithLink(GetParam().connected);
-        GetParam().script();
+        MemberTest<S>::SetUp();
+        object = smsObject(*control, !GetParam().flags.down);
+        earlier = kEarlier;
     }
-    FBSms *sms = nullptr;
 };
 
-TEST_P(SmsMembers, TypedCallMakesTheEngineCallsAndGivesTheResult) {
-    const QVariant result = GetParam().typed(*sms);
-    EXPECT_EQ(fakeengine::calls(), GetParam().expectedCalls);
-    EXPECT_EQ(result, GetParam().expected);
-    EXPECT_EQ(sms->LastError(), GetParam().lastErrorAfter);
-}
-
-TEST_P(SmsMembers, InvokeByDispIdDoesTheSameWithTheSameType) {
-    const QVariant result = sms->invoke(GetParam().dispId, GetParam().kind, GetParam().args);
-    EXPECT_EQ(fakeengine::calls(), GetParam().expectedCalls);
-    EXPECT_EQ(result, GetParam().expected);
-    EXPECT_EQ(result.metaType(), GetParam().expected.metaType());
-    EXPECT_EQ(sms->LastError(), GetParam().lastErrorAfter);
-}
-
-INSTANTIATE_TEST_SUITE_P(AllMembers, SmsMembers, ::testing::ValuesIn(smsCases()),
-                         [](const ::testing::TestParamInfo<SmsCase> &info) {
-                             return std::string(info.param.name);
-                         });
+MEMBER_TESTS(SmsMembers, smsRows());
 
 TEST_F(SmsObjectTest, SettingTheCentreChoosesSetZeroSoReadingItAsksTheEngineEvenWhileDown) {
     FBSms *sms = smsWithLink(false);

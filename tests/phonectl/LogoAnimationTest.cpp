@@ -35,33 +35,57 @@ protected:
     void tick() {
         ASSERT_TRUE(QMetaObject::invokeMethod(timer(), "timeout", Qt::DirectConnection));
     }
+    // A tick with a fresh log (the logo an operator logo of 72 x 14).
+    void freshTick() {
+        fakeengine::reset();
+        fakeengine::byDefault("logo_getdata").out(0, 2).out(1, 72).out(2, 14);
+        tick();
+    }
 
-    QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
+    // Writes a GIF of the frames on a w x h canvas.
+    QString gif(const char *name, std::vector<TinyGif::Frame> frames, int w = 72, int h = 14) {
+        TinyGif file(w, h, kPalette);
+        for (TinyGif::Frame &f : frames) {
+            file.add(std::move(f));
+        }
+        const QString path = dir.filePath(QLatin1String(name));
+        EXPECT_TRUE(file.write(path));
+        return path;
+    }
+    // Loads the file and starts the animation.
+    void animate(const QString &file) {
+        control->LoadAnimation(file);
+        control->setAnimateLogo(true);
+    }
 
     // Three frames on a 72 x 14 canvas: white; a black 8 x 4 block at (10, 2)
     // drawn over it; a grey 8 x 4 block at (30, 6) drawn over that.
     QString threeFrames() {
-        TinyGif gif(72, 14, kPalette);
-        gif.add(TinyGif::filled(0, 0, 72, 14, kWhite));
-        gif.add(TinyGif::filled(10, 2, 8, 4, kBlack));
-        gif.add(TinyGif::filled(30, 6, 8, 4, kGrey));
-        const QString file = path("three.gif");
-        EXPECT_TRUE(gif.write(file));
-        return file;
+        return gif("three.gif",
+                   {TinyGif::filled(0, 0, 72, 14, kWhite), TinyGif::filled(10, 2, 8, 4, kBlack),
+                    TinyGif::filled(30, 6, 8, 4, kGrey)});
     }
 
-    static Picture blank() { return Picture(14, std::string(72, ' ')); }
-    static void block(Picture &p, int left, int top, int w, int h, char c) {
-        for (int y = top; y < top + h; ++y) {
-            for (int x = left; x < left + w; ++x) {
-                p[std::size_t(y)][std::size_t(x)] = c;
+    // A picture of the logo with blocks {left, top, w, h, char} drawn in order.
+    struct Block {
+        int left, top, w, h;
+        char c;
+    };
+    static Picture picture(std::initializer_list<Block> blocks) {
+        Picture p(14, std::string(72, ' '));
+        for (const Block &b : blocks) {
+            for (int y = b.top; y < b.top + b.h; ++y) {
+                for (int x = b.left; x < b.left + b.w; ++x) {
+                    p[std::size_t(y)][std::size_t(x)] = b.c;
+                }
             }
         }
+        return p;
     }
 
     // The pixels written since the last reset.
     static Picture written() {
-        Picture p = blank();
+        Picture p = picture({});
         const std::regex pattern(R"(logo_setpixel\((\d+), (\d+), (-?\d+)\))");
         for (const std::string &line : fakeengine::callsTo("logo_setpixel")) {
             std::smatch m;
@@ -80,19 +104,11 @@ TEST_F(LogoAnimationTest, ShowsEveryFrameInOrderWithItsEventThenStartsAgain) {
     control->LoadAnimation(threeFrames(), 140);
     control->setAnimateLogo(true);
     QSignalSpy events(control.get(), &VelkorControl::LogoAnimation);
-
-    Picture frames[3];
-    frames[0] = blank();
-    block(frames[0], 0, 0, 72, 14, '.');
-    frames[1] = frames[0];
-    block(frames[1], 10, 2, 8, 4, '#');
-    frames[2] = frames[1];
-    block(frames[2], 30, 6, 8, 4, '.');  // grey 150 is not below 140
-
+    const Block white{0, 0, 72, 14, '.'}, black{10, 2, 8, 4, '#'};
+    const Picture frames[3] = {picture({white}), picture({white, black}),
+                               picture({white, black, {30, 6, 8, 4, '.'}})};  // 150 >= 140
     for (int round = 0; round < 4; ++round) {
-        fakeengine::reset();
-        fakeengine::byDefault("logo_getdata").out(0, 2).out(1, 72).out(2, 14);
-        tick();
+        freshTick();
         const int k = round % 3;
         EXPECT_EQ(written(), frames[k]) << "tick " << round;
         // The frame goes out once, after all of its pixels.
@@ -105,69 +121,38 @@ TEST_F(LogoAnimationTest, ShowsEveryFrameInOrderWithItsEventThenStartsAgain) {
 }
 
 TEST_F(LogoAnimationTest, TheThresholdOfTheLoadApplies) {
-    TinyGif gif(72, 14, kPalette);
-    gif.add(TinyGif::filled(0, 0, 72, 14, kGrey));
-    ASSERT_TRUE(gif.write(path("grey.gif")));
-    control->invoke(0x60030127, DispatchKind::Method, {path("grey.gif"), qint16(151)});
+    const QString grey = gif("grey.gif", {TinyGif::filled(0, 0, 72, 14, kGrey)});
+    control->invoke(0x60030127, DispatchKind::Method, {grey, qint16(151)});
     control->invoke(0x680300E5, DispatchKind::PropertyPut, {true});
-    fakeengine::reset();
-    fakeengine::byDefault("logo_getdata").out(0, 2).out(1, 72).out(2, 14);
-    tick();
-    Picture set = blank();
-    block(set, 0, 0, 72, 14, '#');
-    EXPECT_EQ(written(), set);
-
-    // Left out, the threshold is 128.
-    control->LoadAnimation(path("grey.gif"));
-    control->setAnimateLogo(true);
-    fakeengine::reset();
-    fakeengine::byDefault("logo_getdata").out(0, 2).out(1, 72).out(2, 14);
-    tick();
-    Picture clear = blank();
-    block(clear, 0, 0, 72, 14, '.');
-    EXPECT_EQ(written(), clear);
+    freshTick();
+    EXPECT_EQ(written(), picture({{0, 0, 72, 14, '#'}}));
+    animate(grey);  // left out, the threshold is 128
+    freshTick();
+    EXPECT_EQ(written(), picture({{0, 0, 72, 14, '.'}}));
 }
 
 TEST_F(LogoAnimationTest, MagentaAndTransparentPartsOfAFrameKeepTheLogosPixels) {
-    TinyGif gif(72, 14, kPalette);
     TinyGif::Frame frame = TinyGif::filled(0, 0, 72, 14, kBlack);
     for (int y = 0; y < 14; ++y) {
         for (int x = 0; x < 72; ++x) {
-            if (x < 20) {
-                frame.indices[std::size_t(y * 72 + x)] = kMagenta;
-            } else if (x >= 60) {
-                frame.indices[std::size_t(y * 72 + x)] = kWhite;
+            if (x < 20 || x >= 60) {
+                frame.indices[std::size_t(y * 72 + x)] = x < 20 ? kMagenta : kWhite;
             }
         }
     }
     frame.transparent = kWhite;
-    gif.add(frame);
-    ASSERT_TRUE(gif.write(path("mask.gif")));
-    control->LoadAnimation(path("mask.gif"));
-    control->setAnimateLogo(true);
-    fakeengine::reset();
-    fakeengine::byDefault("logo_getdata").out(0, 2).out(1, 72).out(2, 14);
-    tick();
-    Picture expected = blank();
-    block(expected, 20, 0, 40, 14, '#');
-    EXPECT_EQ(written(), expected);
+    animate(gif("mask.gif", {frame}));
+    freshTick();
+    EXPECT_EQ(written(), picture({{20, 0, 40, 14, '#'}}));
 }
 
 TEST_F(LogoAnimationTest, ALargerCanvasIsScaledToTheLogo) {
-    TinyGif gif(168, 96, kPalette);
-    gif.add(TinyGif::filled(0, 0, 168, 96, kWhite));
-    gif.add(TinyGif::filled(0, 0, 84, 48, kBlack));
-    ASSERT_TRUE(gif.write(path("big.gif")));
-    control->LoadAnimation(path("big.gif"));
-    control->setAnimateLogo(true);
+    animate(gif("big.gif",
+                {TinyGif::filled(0, 0, 168, 96, kWhite), TinyGif::filled(0, 0, 84, 48, kBlack)},
+                168, 96));
     tick();
-    fakeengine::reset();
-    fakeengine::byDefault("logo_getdata").out(0, 2).out(1, 72).out(2, 14);
-    tick();
-    Picture expected = blank();
-    block(expected, 0, 0, 72, 14, '.');
-    block(expected, 0, 0, 36, 7, '#');
-    EXPECT_EQ(written(), expected);
+    freshTick();
+    EXPECT_EQ(written(), picture({{0, 0, 72, 14, '.'}, {0, 0, 36, 7, '#'}}));
 }
 
 TEST_F(LogoAnimationTest, NothingHappensWithoutTheFlagOrWithoutFrames) {
@@ -184,11 +169,7 @@ TEST_F(LogoAnimationTest, NothingHappensWithoutTheFlagOrWithoutFrames) {
 }
 
 TEST_F(LogoAnimationTest, AOneFrameFileIsShownEveryTick) {
-    TinyGif gif(72, 14, kPalette);
-    gif.add(TinyGif::filled(0, 0, 72, 14, kBlack));
-    ASSERT_TRUE(gif.write(path("one.gif")));
-    control->LoadAnimation(path("one.gif"));
-    control->setAnimateLogo(true);
+    animate(gif("one.gif", {TinyGif::filled(0, 0, 72, 14, kBlack)}));
     QSignalSpy events(control.get(), &VelkorControl::LogoAnimation);
     tick();
     tick();
@@ -202,12 +183,12 @@ TEST_F(LogoAnimationTest, AMissingOrUnreadableFileLeavesTheAnimationAsItWas) {
     control->setAnimateLogo(true);
     QSignalSpy events(control.get(), &VelkorControl::LogoAnimation);
     tick();
-
-    QFile junk(path("junk.gif"));
+    QFile junk(dir.filePath(QStringLiteral("junk.gif")));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write("GIF89a this is not a picture");
     junk.close();
-    for (const QString &file : {QString(), path("absent.gif"), path("junk.gif"), dir.path()}) {
+    for (const QString &file :
+         {QString(), dir.filePath(QStringLiteral("absent.gif")), junk.fileName(), dir.path()}) {
         control->LoadAnimation(file, 10);
         EXPECT_TRUE(control->AnimateLogo()) << file.toStdString();
     }
@@ -219,13 +200,11 @@ TEST_F(LogoAnimationTest, AMissingOrUnreadableFileLeavesTheAnimationAsItWas) {
 
 TEST_F(LogoAnimationTest, ANewLoadStartsAtTheFirstFrame) {
     const QString file = threeFrames();
-    control->LoadAnimation(file);
-    control->setAnimateLogo(true);
+    animate(file);
     QSignalSpy events(control.get(), &VelkorControl::LogoAnimation);
     tick();
     tick();
-    control->LoadAnimation(file);
-    control->setAnimateLogo(true);
+    animate(file);
     tick();
     ASSERT_EQ(events.count(), 3);
     EXPECT_EQ(events.at(2).at(0).value<qint16>(), 0);
@@ -233,8 +212,7 @@ TEST_F(LogoAnimationTest, ANewLoadStartsAtTheFirstFrame) {
 
 TEST_F(LogoAnimationTest, TheTimerDrivesTheAnimationOnItsOwn) {
     EXPECT_EQ(timer()->interval(), 150);
-    control->LoadAnimation(threeFrames());
-    control->setAnimateLogo(true);
+    animate(threeFrames());
     QSignalSpy events(control.get(), &VelkorControl::LogoAnimation);
     timer()->start();
     EXPECT_TRUE(events.wait(5000));

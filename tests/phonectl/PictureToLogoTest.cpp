@@ -51,23 +51,19 @@ qint8 at(const std::vector<qint8> &pixels, int w, int x, int y) {
 }
 
 TEST(PictureBrightness, WeighsRedGreenBlueAndRoundsHalvesToEven) {
-    EXPECT_EQ(PictureToLogo::brightness(bgr(0, 0, 0)), 0);
-    EXPECT_EQ(PictureToLogo::brightness(bgr(255, 255, 255)), 255);
-    EXPECT_EQ(PictureToLogo::brightness(bgr(128, 128, 128)), 128);
-    EXPECT_EQ(PictureToLogo::brightness(bgr(100, 0, 0)), 33);
-    EXPECT_EQ(PictureToLogo::brightness(bgr(0, 0, 100)), 17);
-    EXPECT_EQ(PictureToLogo::brightness(bgr(0, 100, 0)), 50);
-    // Halves: 0.5 -> 0, 1.5 -> 2, 16.5 -> 16, 49.5 -> 50, magenta 127.5 -> 128.
-    EXPECT_EQ(PictureToLogo::brightness(bgr(0, 1, 0)), 0);
-    EXPECT_EQ(PictureToLogo::brightness(bgr(0, 3, 0)), 2);
-    EXPECT_EQ(PictureToLogo::brightness(bgr(50, 0, 0)), 16);
-    EXPECT_EQ(PictureToLogo::brightness(bgr(150, 0, 0)), 50);
-    EXPECT_EQ(PictureToLogo::brightness(kMagenta), 128);
-    // Not halves: 0.33 -> 0, 0.66 -> 1.
-    EXPECT_EQ(PictureToLogo::brightness(bgr(1, 0, 0)), 0);
-    EXPECT_EQ(PictureToLogo::brightness(bgr(2, 0, 0)), 1);
-    // The byte above the colour plays no part.
-    EXPECT_EQ(PictureToLogo::brightness(0x12000000 | bgr(0, 100, 0)), 50);
+    // Halves from the seventh on: 0.5 -> 0, 1.5 -> 2, 16.5 -> 16, 49.5 -> 50,
+    // magenta 127.5 -> 128; then 0.33 -> 0, 0.66 -> 1; the top byte plays no part.
+    const std::pair<quint32, int> cases[] = {
+        {bgr(0, 0, 0), 0},         {bgr(255, 255, 255), 255},
+        {bgr(128, 128, 128), 128}, {bgr(100, 0, 0), 33},
+        {bgr(0, 0, 100), 17},      {bgr(0, 100, 0), 50},
+        {bgr(0, 1, 0), 0},         {bgr(0, 3, 0), 2},
+        {bgr(50, 0, 0), 16},       {bgr(150, 0, 0), 50},
+        {kMagenta, 128},           {bgr(1, 0, 0), 0},
+        {bgr(2, 0, 0), 1},         {0x12000000 | bgr(0, 100, 0), 50}};
+    for (const auto &[colour, expected] : cases) {
+        EXPECT_EQ(PictureToLogo::brightness(colour), expected) << std::hex << colour;
+    }
 }
 
 TEST(PictureBrightness, GreysKeepTheirValueAndNoChannelLowersIt) {

@@ -2,20 +2,13 @@
 // its virtual phone: logos of every kind up and down, files, pictures and the
 // animation; a message to the phone itself read back from the inbox; the SIM
 // phonebook to its end; speed dials.
-#include <gtest/gtest.h>
-#include <stdlib.h>
-
 #include <QImage>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
-#include <chrono>
-#include <filesystem>
-#include <functional>
 #include <memory>
-#include <string>
 
 #include "TinyGif.h"
+#include "VirtualPhoneSupport.h"
 #include "velkor17/FBLogo.h"
 #include "velkor17/FBPhonebookEntry.h"
 #include "velkor17/FBSms.h"
@@ -26,32 +19,7 @@
 
 namespace {
 
-// The virtual phone keeps its state (and every other per-user file) in a
-// folder of this process's own.
-class StateFolder : public ::testing::Environment {
-public:
-    explicit StateFolder(std::string path) : path_(std::move(path)) {}
-    void TearDown() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-
-private:
-    std::string path_;
-};
-
-const bool kStateFolderReady = [] {
-    unsetenv("PHONEENG_LIBRARY");
-    std::string pattern = std::filesystem::temp_directory_path() / "phonectl-objects-XXXXXX";
-    if (!mkdtemp(pattern.data())) {
-        return false;
-    }
-    for (const char *name : {"PHONEENG_VIRTUAL_DIR", "HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
-        setenv(name, pattern.c_str(), 1);
-    }
-    ::testing::AddGlobalTestEnvironment(new StateFolder(pattern));
-    return true;
-}();
+using enginetest::waitFor;
 
 struct Kind {
     fbLogoType type;
@@ -75,7 +43,7 @@ bool patternSet(int x, int y, int salt) {
 class ObjectsOnVirtualPhone : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(kStateFolderReady);
+        ASSERT_TRUE(enginetest::kStateFolderReady);
         ASSERT_TRUE(dir.isValid());
         control = std::make_unique<VelkorControl>();
         control->setRaiseError(false);
@@ -87,41 +55,28 @@ protected:
         logo = control->Logo();
     }
 
-    void drawPattern(const Kind &k, int salt) {
+    template <class F>
+    static void eachPixel(const Kind &k, F f) {
         for (qint16 y = 0; y < k.height; ++y) {
             for (qint16 x = 0; x < k.width; ++x) {
-                logo->setPixel(x, y, patternSet(x, y, salt) ? 0 : 1);
+                f(x, y);
             }
         }
     }
+    void drawPattern(const Kind &k, int salt) {
+        eachPixel(
+            k, [&](qint16 x, qint16 y) { logo->setPixel(x, y, patternSet(x, y, salt) ? 0 : 1); });
+    }
     void clearAll(const Kind &k) {
-        for (qint16 y = 0; y < k.height; ++y) {
-            for (qint16 x = 0; x < k.width; ++x) {
-                logo->setPixel(x, y, 1);
-            }
-        }
+        eachPixel(k, [&](qint16 x, qint16 y) { logo->setPixel(x, y, 1); });
     }
     // The number of pixels that differ from the pattern.
     int patternMisses(const Kind &k, int salt) {
         int misses = 0;
-        for (qint16 y = 0; y < k.height; ++y) {
-            for (qint16 x = 0; x < k.width; ++x) {
-                misses += (logo->Pixel(x, y) != 1) != patternSet(x, y, salt);
-            }
-        }
+        eachPixel(k, [&](qint16 x, qint16 y) {
+            misses += (logo->Pixel(x, y) != 1) != patternSet(x, y, salt);
+        });
         return misses;
-    }
-
-    // Runs until done() holds, for at most ten seconds.
-    static bool waitFor(const std::function<bool()> &done) {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (std::chrono::steady_clock::now() < end) {
-            if (done()) {
-                return true;
-            }
-            QTest::qWait(20);
-        }
-        return false;
     }
 
     QString ownNumber() {

@@ -1,19 +1,12 @@
 // The control against the real engine and its virtual phone, as the editor
 // uses it: connect, the status-bar texts, beep, events, disconnect.
-#include <gtest/gtest.h>
-#include <stdlib.h>
-
 #include <QSignalSpy>
-#include <QTest>
 #include <QTimer>
-#include <chrono>
-#include <filesystem>
-#include <functional>
 #include <memory>
-#include <string>
 
 #include "EngineBinding.h"
 #include "EngineBuffer.h"
+#include "VirtualPhoneSupport.h"
 #include "velkor17/VelkorControl.h"
 #include "velkor17/VelkorError.h"
 
@@ -22,39 +15,10 @@ using velkor17::VelkorError;
 
 namespace {
 
-// The engine beside the library, with the virtual phone's state (and every
-// other per-user file) in a folder of this process's own.
-std::string &stateFolder() {
-    static std::string folder;
-    return folder;
-}
-
-class StateFolderCleanup : public ::testing::Environment {
-public:
-    void TearDown() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(stateFolder(), ignored);
-    }
-};
-
-const bool kRealEngine = [] {
-    unsetenv("PHONEENG_LIBRARY");
-    std::string pattern = (std::filesystem::temp_directory_path() / "phonectl-engine-XXXXXX");
-    if (!mkdtemp(pattern.data())) {
-        return false;
-    }
-    stateFolder() = pattern;
-    for (const char *name : {"PHONEENG_VIRTUAL_DIR", "HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
-        setenv(name, pattern.c_str(), 1);
-    }
-    ::testing::AddGlobalTestEnvironment(new StateFolderCleanup);
-    return true;
-}();
-
 class VirtualPhone : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(kRealEngine);
+        ASSERT_TRUE(enginetest::kStateFolderReady);
         control = std::make_unique<VelkorControl>();
         control->setRaiseError(false);
         if (!control->Connect(QStringLiteral("VIRTUAL"))) {
@@ -71,15 +35,7 @@ protected:
 
     // Runs polling ticks until done() holds, for at most ten seconds.
     bool pollUntil(const std::function<bool()> &done) {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (std::chrono::steady_clock::now() < end) {
-            pollOnce();
-            if (done()) {
-                return true;
-            }
-            QTest::qWait(20);
-        }
-        return false;
+        return enginetest::waitFor(done, [this] { pollOnce(); });
     }
 
     // The phone's own number, from its own-number memory.

@@ -5,62 +5,40 @@
 using velkor17::RingTonePlayer;
 
 namespace {
-qint32 duration(const QString &text, qint32 tempo, qint32 start = 1) {
-    return RingTonePlayer::NoteDuration(text, start, 4, tempo);
+
+struct Duration {
+    const char *text;
+    qint32 tempo;
+    qint32 ms;
+    qint32 start;
+};
+
+TEST(NoteDuration, FromTempoDenominatorDotAndStart) {
+    // In order: length from tempo and denominator (no digits: a quarter note;
+    // 37.5 rounds to even 38); a dotted note is half again as long, lower case
+    // is read; halves round to even (2.5, 1.5, dotted 4.5, dotted 7.5); the
+    // token ends at the first comma (a dot after it does not count) and starts
+    // at `start` (before the text counts as 1; past its end: empty); notes that
+    // are not notes have no length; impossible lengths give zero instead of
+    // failing (a product past 32 bits, 0.11 ms that rounds to nothing).
+    const Duration cases[] = {
+        {"4C2", 120, 500, 1},      {"8A5", 120, 250, 1},      {"1P", 60, 4000, 1},
+        {"C2", 120, 500, 1},       {"32G#7", 200, 38, 1},     {"8A5.", 120, 375, 1},
+        {"8.A5", 120, 375, 1},     {"4P.", 120, 750, 1},      {"8a5.", 120, 375, 1},
+        {"4p", 120, 500, 1},       {"256C5", 375, 2, 1},      {"64C5", 2500, 2, 1},
+        {"128C5.", 625, 4, 1},     {"16C5.", 3000, 8, 1},     {"8A5,4C6", 120, 250, 1},
+        {"8A5,4C6.", 120, 250, 1}, {"8A5,4C6.", 120, 750, 5}, {"xx16C5", 120, 125, 3},
+        {"4C2", 120, 500, 0},      {"4C2", 120, 0, 10},       {"", 120, 0, 1},
+        {"S", 120, 0, 1},          {"sn", 120, 0, 1},         {"ss", 120, 0, 1},
+        {",4C2", 120, 0, 1},       {"4C2", 0, 0, 1},          {"0C2", 120, 0, 1},
+        {"4C2", -120, 0, 1},       {"64C2", 32767, 0, 1}};
+    for (const Duration &d : cases) {
+        EXPECT_EQ(RingTonePlayer::NoteDuration(d.text, d.start, 4, d.tempo), d.ms)
+            << d.text << " at " << d.tempo << " from " << d.start;
+    }
+    EXPECT_EQ(RingTonePlayer::NoteDuration("99999999999999999999C2", 1, 4, 120), 0);
+    EXPECT_EQ(RingTonePlayer::NoteDuration("2000000000C2", 1, 4, 120), 0);
+    EXPECT_EQ(RingTonePlayer::NoteDuration("C2", 1, 8, 120), 250);  // the default denominator
 }
+
 }  // namespace
-
-TEST(NoteDuration, LengthFromTempoAndDenominator) {
-    EXPECT_EQ(duration("4C2", 120), 500);
-    EXPECT_EQ(duration("8A5", 120), 250);
-    EXPECT_EQ(duration("1P", 60), 4000);
-    EXPECT_EQ(duration("32G#7", 200), 38);  // 37.5 rounds to even 38
-    EXPECT_EQ(duration("C2", 120), 500);    // no digits: quarter note
-    EXPECT_EQ(RingTonePlayer::NoteDuration("C2", 1, 8, 120), 250);
-}
-
-TEST(NoteDuration, DottedNoteIsHalfAgainAsLong) {
-    EXPECT_EQ(duration("8A5.", 120), 375);
-    EXPECT_EQ(duration("8.A5", 120), 375);
-    EXPECT_EQ(duration("4P.", 120), 750);
-}
-
-TEST(NoteDuration, RoundsHalfToEven) {
-    // 240000 / 96000 = 2.5 -> 2; 240000 / 160000 = 1.5 -> 2.
-    EXPECT_EQ(duration("256C5", 375), 2);
-    EXPECT_EQ(duration("64C5", 2500), 2);
-    // 240000 / 80000 = 3, dotted 4.5 -> 4; 240000 / 48000 = 5, dotted 7.5 -> 8.
-    EXPECT_EQ(duration("128C5.", 625), 4);
-    EXPECT_EQ(duration("16C5.", 3000), 8);
-}
-
-TEST(NoteDuration, TokenEndsAtTheFirstCommaAndStartsAtStart) {
-    EXPECT_EQ(duration("8A5,4C6", 120), 250);
-    EXPECT_EQ(duration("8A5,4C6.", 120), 250);  // the dot after the comma does not count
-    EXPECT_EQ(duration("8A5,4C6.", 120, 5), 750);
-    EXPECT_EQ(duration("xx16C5", 120, 3), 125);
-    EXPECT_EQ(duration("4C2", 120, 0), 500);  // a start before the text counts as 1
-    EXPECT_EQ(duration("4C2", 120, 10), 0);   // past the end: empty
-}
-
-TEST(NoteDuration, NotesThatAreNotNotesHaveNoLength) {
-    EXPECT_EQ(duration("", 120), 0);
-    EXPECT_EQ(duration("S", 120), 0);
-    EXPECT_EQ(duration("sn", 120), 0);
-    EXPECT_EQ(duration("ss", 120), 0);
-    EXPECT_EQ(duration(",4C2", 120), 0);
-}
-
-TEST(NoteDuration, LowerCaseTextIsRead) {
-    EXPECT_EQ(duration("8a5.", 120), 375);
-    EXPECT_EQ(duration("4p", 120), 500);
-}
-
-TEST(NoteDuration, ImpossibleLengthsGiveZeroInsteadOfFailing) {
-    EXPECT_EQ(duration("4C2", 0), 0);
-    EXPECT_EQ(duration("0C2", 120), 0);
-    EXPECT_EQ(duration("4C2", -120), 0);
-    EXPECT_EQ(duration("99999999999999999999C2", 120), 0);
-    EXPECT_EQ(duration("2000000000C2", 120), 0);  // product past 32 bits
-    EXPECT_EQ(duration("64C2", 32767), 0);        // 0.11 ms rounds to nothing
-}

@@ -41,29 +41,54 @@ protected:
 
 }  // namespace
 
-TEST_F(PlayerTest, NaturalQuarterNoteAtTempo120) {
-    EXPECT_EQ(playNotes({"4C2"}, 120, kNatural, kSpeaker),
-              QStringList({"beep 33 469", "sleep 31"}));
-    out.clear();
-    EXPECT_EQ(playNotes({"4C2"}, 120, kNatural, kMidi),
-              midi({"midi 0x7f1890", "sleep 469", "midi 0x001880", "sleep 31"}));
-    out.clear();
-    EXPECT_EQ(playNotes({"4C2"}, 120, kNatural, kPhone),
-              QStringList({"phone 15 65 469", "sleep 31"}));
-}
+// One tone of one style on one device and what the output was told.
+struct Walk {
+    QStringList notes;
+    qint32 tempo, style, device;
+    QStringList expected;
+};
 
-TEST_F(PlayerTest, DottedEighthStaccato) {
-    EXPECT_EQ(playNotes({"8A5."}, 120, kStaccato, kSpeaker),
-              QStringList({"beep 440 125", "sleep 250"}));
-}
-
-TEST_F(PlayerTest, ContinuousStyleHasNoGap) {
-    EXPECT_EQ(playNotes({"4A5", "8C6"}, 120, kContinuous, kSpeaker),
-              QStringList({"beep 440 500", "beep 523 250"}));
-}
-
-TEST_F(PlayerTest, UnknownStyleCountsAsNatural) {
-    EXPECT_EQ(playNotes({"4A5"}, 120, 7, kSpeaker), QStringList({"beep 440 469", "sleep 31"}));
+TEST_F(PlayerTest, NotesStylesAndDevices) {
+    const QStringList midiC2 = midi({"midi 0x7f1890", "sleep 469", "midi 0x001880", "sleep 31"});
+    // MIDI numbers 24, 69, 127 and 73; G#10 is past the top and skipped.
+    const QStringList midiRange =
+        midi({"midi 0x7f1890", "sleep 250", "midi 0x001880", "midi 0x7f4590", "sleep 250",
+              "midi 0x004580", "midi 0x7f7f90", "sleep 250", "midi 0x007f80", "midi 0x7f4990",
+              "sleep 250", "midi 0x004980"});
+    const QStringList midiH = midi({"midi 0x7f4790", "sleep 500", "midi 0x004780"});
+    // The phone gets kind 15 and twice the frequency.
+    const QStringList phone = {"phone 15 880 500", "phone 15 277 250", "phone 15 26580 125"};
+    const Walk walks[] = {
+        // A natural quarter note at 120 on each device; other styles.
+        {{"4C2"}, 120, kNatural, kSpeaker, {"beep 33 469", "sleep 31"}},
+        {{"4C2"}, 120, kNatural, kMidi, midiC2},
+        {{"4C2"}, 120, kNatural, kPhone, {"phone 15 65 469", "sleep 31"}},
+        {{"8A5."}, 120, kStaccato, kSpeaker, {"beep 440 125", "sleep 250"}},
+        {{"4A5", "8C6"}, 120, kContinuous, kSpeaker, {"beep 440 500", "beep 523 250"}},
+        {{"4A5"}, 120, 7, kSpeaker, {"beep 440 469", "sleep 31"}},  // unknown style: natural
+        // 1 ms staccato: round(2/3) = 1 = the whole note, so no gap.
+        {{"256A5"}, 938, kStaccato, kSpeaker, {"beep 440 1"}},
+        // Pauses wait on every device.
+        {{"4P"}, 120, kContinuous, kSpeaker, {"sleep 500"}},
+        {{"8p."}, 120, kContinuous, kPhone, {"sleep 375"}},
+        {{"2P"}, 120, kNatural, kMidi, midi({"sleep 938", "sleep 62"})},
+        {{"4P"}, 120, kNatural, 9, {"sleep 469", "sleep 31"}},
+        // H stands for B.
+        {{"4H5"}, 120, kContinuous, kMidi, midiH},
+        {{"4h5"}, 120, kContinuous, kSpeaker, {"beep 494 500"}},
+        {{"C2", "A5", "G10", "G#10", "C#6"}, 240, kContinuous, kMidi, midiRange},
+        {{"4A5", "8C#4", "16G#10"}, 120, kContinuous, kPhone, phone},
+        // An unknown name is skipped, but the walk's gap after it is a pause of its own.
+        {{"4X5"}, 120, kNatural, kSpeaker, {"sleep 31"}},
+        // MIDI opens with reset and XG system on and closes a second after.
+        {{}, 120, kNatural, kMidi, midi({})},
+    };
+    for (const Walk &w : walks) {
+        SCOPED_TRACE(w.notes.join(',').toStdString() + " on " + std::to_string(w.device));
+        out.clear();
+        EXPECT_EQ(playNotes(w.notes, w.tempo, w.style, w.device), w.expected);
+        EXPECT_FALSE(player.isMidiOpen());
+    }
 }
 
 TEST_F(PlayerTest, EachNoteKeepsItsOwnStyle) {
@@ -74,50 +99,10 @@ TEST_F(PlayerTest, EachNoteKeepsItsOwnStyle) {
                                                  "beep 440 167", "sleep 333"}));
 }
 
-TEST_F(PlayerTest, GapAsLongAsTheNoteIsDropped) {
-    // 1 ms staccato: round(2/3) = 1 = the whole note, so no gap.
-    EXPECT_EQ(playNotes({"256A5"}, 938, kStaccato, kSpeaker), QStringList({"beep 440 1"}));
-}
-
-TEST_F(PlayerTest, PausesWaitOnEveryDevice) {
-    EXPECT_EQ(playNotes({"4P"}, 120, kContinuous, kSpeaker), QStringList({"sleep 500"}));
-    out.clear();
-    EXPECT_EQ(playNotes({"8p."}, 120, kContinuous, kPhone), QStringList({"sleep 375"}));
-    out.clear();
-    EXPECT_EQ(playNotes({"2P"}, 120, kNatural, kMidi), midi({"sleep 938", "sleep 62"}));
-    out.clear();
-    EXPECT_EQ(playNotes({"4P"}, 120, kNatural, 9), QStringList({"sleep 469", "sleep 31"}));
-}
-
-TEST_F(PlayerTest, HStandsForB) {
-    EXPECT_EQ(playNotes({"4H5"}, 120, kContinuous, kMidi),
-              midi({"midi 0x7f4790", "sleep 500", "midi 0x004780"}));
-    out.clear();
-    EXPECT_EQ(playNotes({"4h5"}, 120, kContinuous, kSpeaker), QStringList({"beep 494 500"}));
-}
-
-TEST_F(PlayerTest, MidiNoteNumbersAndTheTopOfTheRange) {
-    EXPECT_EQ(playNotes({"C2", "A5", "G10", "G#10", "C#6"}, 240, kContinuous, kMidi),
-              midi({"midi 0x7f1890", "sleep 250", "midi 0x001880",     // 24
-                    "midi 0x7f4590", "sleep 250", "midi 0x004580",     // 69
-                    "midi 0x7f7f90", "sleep 250", "midi 0x007f80",     // 127
-                    "midi 0x7f4990", "sleep 250", "midi 0x004980"}));  // 73, G#10 skipped
-}
-
-TEST_F(PlayerTest, PhoneGetsKind15AndTwiceTheFrequency) {
-    EXPECT_EQ(playNotes({"4A5", "8C#4", "16G#10"}, 120, kContinuous, kPhone),
-              QStringList({"phone 15 880 500", "phone 15 277 250", "phone 15 26580 125"}));
-}
-
 TEST_F(PlayerTest, UnknownNamesAndStyleEntriesTakeNoTime) {
     EXPECT_EQ(playNotes({"4X5", "S", "sn", "", "4B1", "4A5"}, 120, kContinuous, kSpeaker),
               QStringList({"beep 440 500"}));
     EXPECT_EQ(out.elapsedMs(), 500);
-}
-
-TEST_F(PlayerTest, UnknownNameStillPlaysItsStyleGap) {
-    // Only the note is skipped: the walk's gap after it is a pause of its own.
-    EXPECT_EQ(playNotes({"4X5"}, 120, kNatural, kSpeaker), QStringList({"sleep 31"}));
 }
 
 TEST_F(PlayerTest, NotesTimedOneAfterAnother) {
@@ -132,11 +117,6 @@ TEST_F(PlayerTest, EventsRunBeforeEveryNoteAndGap) {
     playNotes({"4A5", "4X5"}, 120, kNatural, kSpeaker);
     EXPECT_EQ(out.calls(true), QStringList({"events", "beep 440 469", "events", "sleep 31",
                                             "events", "events", "sleep 31"}));
-}
-
-TEST_F(PlayerTest, MidiOpensWithResetAndXgSystemOnAndClosesASecondAfter) {
-    EXPECT_EQ(playNotes({}, 120, kNatural, kMidi), midi({}));
-    EXPECT_FALSE(player.isMidiOpen());
 }
 
 TEST_F(PlayerTest, MidiMessagesAsWords) {
