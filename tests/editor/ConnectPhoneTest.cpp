@@ -18,7 +18,7 @@ int iconOf(FrmMain &w) {
     return w.picStat5->property("iconId").toInt();
 }
 
-TEST_F(MainWindowTest, PortComesFromTheSettingsReadAtEveryConnect) {
+TEST_F(MainWindowTest, PortComesFromTheSettingsAtEveryConnectUnlessThisRunGivesOne) {
     home.env.portOverride.clear();
     FrmMain &w = window();
     EXPECT_EQ(w.ConnectPort(), QStringLiteral("COM1"));  // no settings file
@@ -26,13 +26,10 @@ TEST_F(MainWindowTest, PortComesFromTheSettingsReadAtEveryConnect) {
     EXPECT_EQ(w.ConnectPort(), QStringLiteral("COM1"));  // no "ComPort" key
     home.writeSettings({QStringLiteral("ComPort=COM3")});
     EXPECT_EQ(w.ConnectPort(), QStringLiteral("COM3"));
-}
-
-TEST_F(MainWindowTest, PortOfThisRunOverridesTheSettingWithoutChangingIt) {
-    home.writeSettings({QStringLiteral("ComPort=COM3")});
+    // the port of this run overrides the setting without changing it
     home.env.portOverride = QStringLiteral("VIRTUAL");
-    FrmMain &w = window();
-    EXPECT_EQ(w.ConnectPort(), QStringLiteral("VIRTUAL"));
+    window_.reset();
+    EXPECT_EQ(window().ConnectPort(), QStringLiteral("VIRTUAL"));
     EXPECT_EQ(ReadSetting(home.env.paths.settingsFile, QStringLiteral("RunStatus"),
                           QStringLiteral("ComPort"), QString()),
               QStringLiteral("COM3"));
@@ -64,19 +61,13 @@ TEST_F(MainWindowTest, PortThatDoesNotExistLeavesTheEditorDisconnected) {
     EXPECT_FALSE(w.Velk->IsAlive());
 }
 
-TEST_F(MainWindowTest, StartUpWithoutAPhoneEndsDisconnectedAndUsable) {
+TEST_F(MainWindowTest, StartUpGuardAndRestartGoOnWhenTheLinkStaysDown) {
     home.writeSettings({});
     FrmMain &w = start();
     EXPECT_EQ(w.txtStat1->text(), QStringLiteral("Disconnected"));
     EXPECT_EQ(iconOf(w), 101);
     EXPECT_FALSE(w.cmdUpload->isEnabled());
     EXPECT_TRUE(w.optPicture->isEnabled());
-    EXPECT_TRUE(home.messages->shown.empty());
-}
-
-TEST_F(MainWindowTest, GuardAndRestartGoOnWhenTheLinkStaysDown) {
-    home.writeSettings({});
-    FrmMain &w = window();
     w.txtStat1->setText(QStringLiteral("something"));
     w.EnsureConnected();
     EXPECT_EQ(w.txtStat1->text(), QStringLiteral("Disconnected"));

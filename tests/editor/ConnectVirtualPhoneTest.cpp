@@ -40,7 +40,7 @@ TEST_F(VirtualPhoneTest, ConnectShowsReadyProviderAndModel) {
     EXPECT_TRUE(home.messages->shown.empty());
 }
 
-TEST_F(VirtualPhoneTest, StartUpGatesTransfersOnThePhonesOwnCapabilities) {
+TEST_F(VirtualPhoneTest, StartUpGatesTransfersOnThePhonesOwnCapabilitiesAndReadsTheCentre) {
     home.writeSettings({QStringLiteral("DefaultLogo=Startup Logo")});
     FrmMain &w = start();
     ASSERT_EQ(w.txtStat1->text(), QStringLiteral("Ready"));
@@ -49,11 +49,7 @@ TEST_F(VirtualPhoneTest, StartUpGatesTransfersOnThePhonesOwnCapabilities) {
     EXPECT_EQ(w.cmdUpload->isEnabled(), caps.contains(QLatin1Char('S')));
     w.optPicture_Click();
     EXPECT_EQ(w.cmdDownload->isEnabled(), caps.contains(QLatin1Char('P')));
-}
-
-TEST_F(VirtualPhoneTest, StartUpReadsTheMessageCentre) {
-    FrmMain &w = start();
-    ASSERT_EQ(w.txtStat1->text(), QStringLiteral("Ready"));
+    // start-up reads the message centre
     EXPECT_FALSE(w.sSMSC.isEmpty());
     EXPECT_EQ(w.sSMSC, w.Velk->SMS()->SMSMessageCenter());
 }

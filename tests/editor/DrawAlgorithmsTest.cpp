@@ -9,11 +9,13 @@
 #include <set>
 #include <utility>
 
+#include "PixelCheck.h"
 #include "canvas/LogoDocument.h"
 #include "canvas/ShapeRaster.h"
 #include "canvas/ViewRounding.h"
 
 using namespace glyphsmith;
+using glyphsmith::test::everyPixel;
 
 namespace {
 
@@ -41,15 +43,12 @@ std::set<std::pair<int, int>> inked(const QImage &img) {
 }
 
 TEST(ViewRoundingTest, HalvesGoToTheEvenNeighbour) {
-    EXPECT_EQ(roundHalfEven(2.5), 2);
-    EXPECT_EQ(roundHalfEven(3.5), 4);
-    EXPECT_EQ(roundHalfEven(-2.5), -2);
-    EXPECT_EQ(roundHalfEven(-3.5), -4);
-    EXPECT_EQ(roundHalfEven(-0.5), 0);
-    EXPECT_EQ(roundHalfEven(0.49), 0);
-    EXPECT_EQ(roundHalfEven(0.51), 1);
+    const std::pair<double, int> cases[] = {{2.5, 2},  {3.5, 4},  {-2.5, -2}, {-3.5, -4},
+                                            {-0.5, 0}, {0.49, 0}, {0.51, 1},  {1e300, 1000000}};
+    for (const auto &[v, rounded] : cases) {
+        EXPECT_EQ(roundHalfEven(v), rounded) << v;
+    }
     EXPECT_EQ(roundHalfEven(std::numeric_limits<double>::quiet_NaN()), 0);
-    EXPECT_EQ(roundHalfEven(1e300), 1000000);
 }
 
 TEST(ViewRoundingTest, TheTwoRoundingsAgreeInsideTheViewAndDifferLeftOfIt) {
@@ -123,35 +122,24 @@ TEST(BoxRasterTest, OutlineAndFillMatchTheSlowVersion) {
         QImage full = blank();
         drawBoxOutline(outline, a, b, kInk);
         fillBox(full, a, b, kInk);
-        const int left = std::min(a.x(), b.x()), right = std::max(a.x(), b.x());
-        const int top = std::min(a.y(), b.y()), bottom = std::max(a.y(), b.y());
-        for (int y = 0; y < 48; ++y) {
-            for (int x = 0; x < 84; ++x) {
-                const bool inside = x >= left && x <= right && y >= top && y <= bottom;
-                const bool edge = x == left || x == right || y == top || y == bottom;
-                ASSERT_EQ(outline.pixel(x, y) == kInk, inside && edge) << i << ":" << x << "," << y;
-                ASSERT_EQ(full.pixel(x, y) == kInk, inside) << i << ":" << x << "," << y;
-            }
-        }
+        const QRect r(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                      QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+        ASSERT_TRUE(everyPixel([&](int x, int y) {
+            const bool edge = x == r.left() || x == r.right() || y == r.top() || y == r.bottom();
+            return (outline.pixel(x, y) == kInk) == (r.contains(x, y) && edge) &&
+                   (full.pixel(x, y) == kInk) == r.contains(x, y);
+        })) << i;
     }
 }
 
 TEST(EllipseRasterTest, TheCircleRuleGivesTheRadii) {
-    auto r = circleRuleRadii(3, 0.5);
-    ASSERT_TRUE(r);
-    EXPECT_DOUBLE_EQ(r->horizontal, 3);
-    EXPECT_DOUBLE_EQ(r->vertical, 1.5);
-    r = circleRuleRadii(3, 2);
-    ASSERT_TRUE(r);
-    EXPECT_DOUBLE_EQ(r->horizontal, 1.5);
-    EXPECT_DOUBLE_EQ(r->vertical, 3);
-    r = circleRuleRadii(2.5, 1);
-    ASSERT_TRUE(r);
-    EXPECT_DOUBLE_EQ(r->horizontal, 2.5);
-    EXPECT_DOUBLE_EQ(r->vertical, 2.5);
-    r = circleRuleRadii(4, 0);
-    ASSERT_TRUE(r);
-    EXPECT_DOUBLE_EQ(r->vertical, 0);
+    const double cases[][4] = {{3, 0.5, 3, 1.5}, {3, 2, 1.5, 3}, {2.5, 1, 2.5, 2.5}, {4, 0, 4, 0}};
+    for (const auto &[radius, aspect, horizontal, vertical] : cases) {
+        const auto r = circleRuleRadii(radius, aspect);
+        ASSERT_TRUE(r) << radius << " " << aspect;
+        EXPECT_DOUBLE_EQ(r->horizontal, horizontal);
+        EXPECT_DOUBLE_EQ(r->vertical, vertical);
+    }
     EXPECT_FALSE(circleRuleRadii(3, std::numeric_limits<double>::infinity()));
     EXPECT_FALSE(circleRuleRadii(3, std::numeric_limits<double>::quiet_NaN()));
     EXPECT_FALSE(circleRuleRadii(-1, 1));
@@ -204,11 +192,7 @@ TEST(EllipseRasterTest, SmallEllipsesHaveNoLoneTipPixels) {
     // radii 5 and 3: the top and bottom rows are five wide, not one
     QImage flat = blank();
     drawEllipse(flat, QPoint(20, 10), EllipseRadii{5, 3}, kInk);
-    int top = 0;
-    for (int x = 0; x < 84; ++x) {
-        top += flat.pixel(x, 7) == kInk;
-    }
-    EXPECT_EQ(top, 5);
+    EXPECT_EQ(inked(flat.copy(0, 7, 84, 1)).size(), 5u);
     EXPECT_EQ(flat.pixel(20, 6), kPaper);
 }
 
@@ -222,17 +206,14 @@ TEST(EllipseRasterTest, FillAndOutlineMatchTheSlowVersion) {
         QImage empty = blank();
         drawEllipse(full, c, r, kInk, kInk);
         drawEllipse(empty, c, r, kInk);
-        for (int y = 0; y < 48; ++y) {
-            for (int x = 0; x < 84; ++x) {
-                const bool in = slowContains(c, r, x, y);
-                ASSERT_EQ(ellipseContains(c, r, x, y), in) << i << ":" << x << "," << y;
-                ASSERT_EQ(full.pixel(x, y) == kInk, in) << i << ":" << x << "," << y;
-                const bool edge =
-                    in && (!slowContains(c, r, x - 1, y) || !slowContains(c, r, x + 1, y) ||
-                           !slowContains(c, r, x, y - 1) || !slowContains(c, r, x, y + 1));
-                ASSERT_EQ(empty.pixel(x, y) == kInk, edge) << i << ":" << x << "," << y;
-            }
-        }
+        ASSERT_TRUE(everyPixel([&](int x, int y) {
+            const bool in = slowContains(c, r, x, y);
+            const bool edge =
+                in && (!slowContains(c, r, x - 1, y) || !slowContains(c, r, x + 1, y) ||
+                       !slowContains(c, r, x, y - 1) || !slowContains(c, r, x, y + 1));
+            return ellipseContains(c, r, x, y) == in && (full.pixel(x, y) == kInk) == in &&
+                   (empty.pixel(x, y) == kInk) == edge;
+        })) << i;
     }
 }
 
@@ -242,13 +223,10 @@ TEST(EllipseRasterTest, IsSymmetricAboutItsCentre) {
          {EllipseRadii{3, 1.5}, EllipseRadii{7.5, 4}, EllipseRadii{2, 9.5}, EllipseRadii{20, 20}}) {
         QImage img = blank();
         drawEllipse(img, c, r, kInk);
-        for (int dy = -23; dy <= 23; ++dy) {
-            for (int dx = -39; dx <= 39; ++dx) {
-                const bool p = img.pixel(c.x() + dx, c.y() + dy) == kInk;
-                ASSERT_EQ(p, img.pixel(c.x() - dx, c.y() + dy) == kInk) << dx << "," << dy;
-                ASSERT_EQ(p, img.pixel(c.x() + dx, c.y() - dy) == kInk) << dx << "," << dy;
-            }
-        }
+        EXPECT_TRUE(everyPixel(QRect(1, 1, 79, 47), [&](int x, int y) {
+            const bool p = img.pixel(x, y) == kInk;
+            return p == (img.pixel(80 - x, y) == kInk) && p == (img.pixel(x, 48 - y) == kInk);
+        }));
     }
 }
 

@@ -9,6 +9,7 @@
 #include <initializer_list>
 
 #include "MainWindowTest.h"
+#include "PixelCheck.h"
 #include "canvas/ZoomView.h"
 
 namespace glyphsmith::test {
@@ -48,33 +49,21 @@ protected:
     // Set pixels of the preview (picture) inside the rectangle.
     int countSet(const QRect &r) {
         int n = 0;
-        for (int y = r.top(); y <= r.bottom(); ++y) {
-            for (int x = r.left(); x <= r.right(); ++x) {
-                n += doc().preview().pixel(x, y) == LogoDocument::kSetColor;
-            }
-        }
+        forEachPixel(
+            r, [&](int x, int y) { n += doc().preview().pixel(x, y) == LogoDocument::kSetColor; });
         return n;
     }
     int countSetEverywhere() { return countSet(QRect(0, 0, 84, 48)); }
     void setPixels(const QRect &r) {
-        for (int y = r.top(); y <= r.bottom(); ++y) {
-            for (int x = r.left(); x <= r.right(); ++x) {
-                doc().setPixel(x, y, LogoDocument::kSetColor);
-            }
-        }
+        forEachPixel(r, [&](int x, int y) { doc().setPixel(x, y, LogoDocument::kSetColor); });
     }
     // Whether the preview and the view agree on every pixel of the logo
     // (outside it the view is not rebuilt by the release's clean-up).
-    bool viewMatchesPicture() {
-        for (int y = 0; y < doc().iLogoHeight; ++y) {
-            for (int x = 0; x < doc().iLogoWidth; ++x) {
-                const bool inPicture = doc().preview().pixel(x, y) == LogoDocument::kSetColor;
-                if (inPicture != doc().isPixelSet(x, y)) {
-                    return false;
-                }
-            }
-        }
-        return true;
+    ::testing::AssertionResult viewMatchesPicture() {
+        return everyPixel(QRect(0, 0, doc().iLogoWidth, doc().iLogoHeight), [&](int x, int y) {
+            return (doc().preview().pixel(x, y) == LogoDocument::kSetColor) ==
+                   doc().isPixelSet(x, y);
+        });
     }
 };
 

@@ -17,29 +17,25 @@ TEST(FileFiltersTest, FilterListsAndTheKindsPreselection) {
         saveLogoFilters(),
         (QStringList{"All Files(*.*)", "Nokia Operator Logo (*.NOL)", "Nokia Group Graphic (*.NGG)",
                      "Nokia Startup Logo (*.NSL)", "Glyphsmith Picture Logo (*.GSP)"}));
-    EXPECT_EQ(openFilterForKind(kOperatorLogo), 1);
-    EXPECT_EQ(openFilterForKind(kCallerGroupLogo), 2);
-    EXPECT_EQ(openFilterForKind(kPictureMessage), 4);
-    EXPECT_EQ(openFilterForKind(kStartupLogo), 3);
-    EXPECT_EQ(saveFilterForKind(kOperatorLogo), 2);
-    EXPECT_EQ(saveFilterForKind(kCallerGroupLogo), 3);
-    EXPECT_EQ(saveFilterForKind(kPictureMessage), 5);
-    EXPECT_EQ(saveFilterForKind(kStartupLogo), 4);
+    // 1-based filter numbers, by kind.
+    const std::pair<int, int> filters[] = {{1, 2}, {2, 3}, {4, 5}, {3, 4}};
+    for (int kind = 0; kind < kLogoKindCount; ++kind) {
+        EXPECT_EQ(openFilterForKind(kind), filters[kind].first) << kind;
+        EXPECT_EQ(saveFilterForKind(kind), filters[kind].second) << kind;
+    }
 }
 
 TEST(FileFiltersTest, ExtensionFollowsTheFilterAndAllFilesTheKind) {
+    const char *byFilter[] = {".NOL", ".NGG", ".NSL", ".GSP"};  // filters 2 to 5
+    const char *byKind[] = {".NOL", ".NGG", ".GSP", ".NSL"};    // "All Files" and others
     for (int kind = 0; kind < kLogoKindCount; ++kind) {
-        EXPECT_EQ(saveExtensionFor(2, kind), ".NOL");
-        EXPECT_EQ(saveExtensionFor(3, kind), ".NGG");
-        EXPECT_EQ(saveExtensionFor(4, kind), ".NSL");
-        EXPECT_EQ(saveExtensionFor(5, kind), ".GSP");
+        for (int filter = 2; filter <= 5; ++filter) {
+            EXPECT_EQ(saveExtensionFor(filter, kind), byFilter[filter - 2]) << filter;
+        }
+        for (int filter : {0, 1, 9}) {
+            EXPECT_EQ(saveExtensionFor(filter, kind), byKind[kind]) << filter << " " << kind;
+        }
     }
-    EXPECT_EQ(saveExtensionFor(1, kOperatorLogo), ".NOL");
-    EXPECT_EQ(saveExtensionFor(1, kCallerGroupLogo), ".NGG");
-    EXPECT_EQ(saveExtensionFor(1, kPictureMessage), ".GSP");
-    EXPECT_EQ(saveExtensionFor(1, kStartupLogo), ".NSL");
-    EXPECT_EQ(saveExtensionFor(0, kStartupLogo), ".NSL");
-    EXPECT_EQ(saveExtensionFor(9, kPictureMessage), ".GSP");
 }
 
 TEST(FileFiltersTest, ExtensionIsAddedOnlyToAFileNameWithoutADot) {
@@ -55,15 +51,19 @@ TEST(FileFiltersTest, CommandLineKindComesFromTheLastThreeCharactersInAnyCase) {
         const auto how = startupOpenFor(QString::fromLatin1(path));
         return how ? how->kind : -1;
     };
-    EXPECT_EQ(kindOf("/x/a.nol"), kOperatorLogo);
-    EXPECT_EQ(kindOf("/x/a.NgG"), kCallerGroupLogo);
-    EXPECT_EQ(kindOf("/x/a.NLM"), kPictureMessage);
-    EXPECT_EQ(kindOf("/x/a.nlm"), kPictureMessage);
-    EXPECT_EQ(kindOf("/x/a.Nsl"), kStartupLogo);
-    EXPECT_EQ(kindOf("/x/anol"), kOperatorLogo);  // only the last three count
-    EXPECT_EQ(kindOf("/x/a.bmp"), -1);
-    EXPECT_EQ(kindOf("ol"), -1);
-    EXPECT_EQ(kindOf(""), -1);
+    // Only the last three characters count, in any case.
+    const std::pair<const char *, int> cases[] = {{"/x/a.nol", kOperatorLogo},
+                                                  {"/x/a.NgG", kCallerGroupLogo},
+                                                  {"/x/a.NLM", kPictureMessage},
+                                                  {"/x/a.nlm", kPictureMessage},
+                                                  {"/x/a.Nsl", kStartupLogo},
+                                                  {"/x/anol", kOperatorLogo},
+                                                  {"/x/a.bmp", -1},
+                                                  {"ol", -1},
+                                                  {"", -1}};
+    for (const auto &[path, kind] : cases) {
+        EXPECT_EQ(kindOf(path), kind) << path;
+    }
     const auto gsp = startupOpenFor(QStringLiteral("/x/pic.GSP"));
     ASSERT_TRUE(gsp);
     EXPECT_EQ(gsp->kind, kPictureMessage);

@@ -7,6 +7,7 @@
 #include <random>
 
 #include "DrawWindowTest.h"
+#include "PixelCheck.h"
 #include "canvas/LogoDocument.h"
 #include "canvas/LogoTransforms.h"
 #include "velkor17/FBLogo.h"
@@ -14,6 +15,8 @@
 
 using namespace glyphsmith;
 using glyphsmith::test::DrawWindowTest;
+using glyphsmith::test::everyPixel;
+using glyphsmith::test::forEachPixel;
 
 namespace {
 
@@ -27,53 +30,35 @@ constexpr Size kSizes[] = {{72, 14}, {72, 28}, {84, 48}, {5, 3}, {7, 9}, {1, 1}}
 
 void scribble(LogoDocument &doc, std::mt19937 &rng) {
     std::bernoulli_distribution ink(0.4);
-    for (int y = 0; y < 48; ++y) {
-        for (int x = 0; x < 84; ++x) {
-            doc.setPixel(x, y, ink(rng) ? kInk : kPaper);
-        }
-    }
+    forEachPixel(QRect(0, 0, 84, 48),
+                 [&](int x, int y) { doc.setPixel(x, y, ink(rng) ? kInk : kPaper); });
     doc.redrawCanvas();
 }
 
-bool sameLogo(const LogoDocument &a, const LogoDocument &b) {
-    for (int y = 0; y < 48; ++y) {
-        for (int x = 0; x < 84; ++x) {
-            if (a.isPixelSet(x, y) != b.isPixelSet(x, y) ||
-                a.preview().pixel(x, y) != b.preview().pixel(x, y)) {
-                return false;
-            }
-        }
-    }
-    return true;
+::testing::AssertionResult sameLogo(const LogoDocument &a, const LogoDocument &b) {
+    return everyPixel([&](int x, int y) {
+        return a.isPixelSet(x, y) == b.isPixelSet(x, y) &&
+               a.preview().pixel(x, y) == b.preview().pixel(x, y);
+    });
 }
 
 TEST(LogoTransformTest, FlipsMirrorTheLogoAndLeaveTheRest) {
     std::mt19937 rng(1);
     for (const Size s : kSizes) {
+        SCOPED_TRACE(std::to_string(s.w) + "x" + std::to_string(s.h));
         LogoDocument doc;
         scribble(doc, rng);
         const LogoDocument before = doc;
+        LogoDocument vertical = doc;
         flipLogoHorizontal(doc, s.w, s.h);
-        for (int y = 0; y < 48; ++y) {
-            for (int x = 0; x < 84; ++x) {
-                const bool inLogo = x < s.w && y < s.h;
-                const bool expected =
-                    inLogo ? before.isPixelSet(s.w - 1 - x, y) : before.isPixelSet(x, y);
-                ASSERT_EQ(doc.isPixelSet(x, y), expected)
-                    << s.w << "x" << s.h << " " << x << "," << y;
-                ASSERT_EQ(doc.preview().pixel(x, y) == kInk, expected);
-            }
-        }
-        LogoDocument vertical = before;
         flipLogoVertical(vertical, s.w, s.h);
-        for (int y = 0; y < 48; ++y) {
-            for (int x = 0; x < 84; ++x) {
-                const bool inLogo = x < s.w && y < s.h;
-                const bool expected =
-                    inLogo ? before.isPixelSet(x, s.h - 1 - y) : before.isPixelSet(x, y);
-                ASSERT_EQ(vertical.isPixelSet(x, y), expected) << s.w << "x" << s.h;
-            }
-        }
+        EXPECT_TRUE(everyPixel([&](int x, int y) {
+            const bool inLogo = x < s.w && y < s.h;
+            const bool mirrored = before.isPixelSet(inLogo ? s.w - 1 - x : x, y);
+            return doc.isPixelSet(x, y) == mirrored &&
+                   (doc.preview().pixel(x, y) == kInk) == mirrored &&
+                   vertical.isPixelSet(x, y) == before.isPixelSet(x, inLogo ? s.h - 1 - y : y);
+        }));
     }
 }
 
@@ -97,12 +82,9 @@ TEST(LogoTransformTest, InverseTurnsEveryLogoPixel) {
     scribble(doc, rng);
     const LogoDocument before = doc;
     invertLogo(doc, 72, 28);
-    for (int y = 0; y < 48; ++y) {
-        for (int x = 0; x < 84; ++x) {
-            const bool inLogo = x < 72 && y < 28;
-            ASSERT_EQ(doc.isPixelSet(x, y), inLogo != before.isPixelSet(x, y));
-        }
-    }
+    EXPECT_TRUE(everyPixel([&](int x, int y) {
+        return doc.isPixelSet(x, y) == ((x < 72 && y < 28) != before.isPixelSet(x, y));
+    }));
 }
 
 TEST(LogoTransformTest, OnlyExactBlackCountsAsSet) {
@@ -155,16 +137,14 @@ TEST_F(FlipWindowTest, FlippingAnOperatorLogoSwapsItsColumns) {
     EXPECT_TRUE(set(35, 3));
 }
 
-TEST_F(FlipWindowTest, FlipVerticalOfAPictureMessageSwapsRows) {
+TEST_F(FlipWindowTest, PictureMessagesAndStartupLogosFlipOverTheirOwnSize) {
     w().optPicture_Click();
     setPixels(QRect(3, 0, 5, 1));
     w().cmdFlipVertical_Click();
     EXPECT_EQ(countSet(QRect(3, 27, 5, 1)), 5);
     EXPECT_EQ(countSetEverywhere(), 5);
-}
-
-TEST_F(FlipWindowTest, TheStartupLogoFlipsOverItsWholePicture) {
     w().optStartup_Click();
+    w().mnuNew_Click();
     setPixels(QRect(0, 0, 1, 48));
     w().cmdFlipHorizontal_Click();
     EXPECT_EQ(countSet(QRect(83, 0, 1, 48)), 48);

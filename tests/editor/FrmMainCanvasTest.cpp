@@ -9,12 +9,15 @@
 #include <string>
 
 #include "MainWindowTest.h"
+#include "PixelCheck.h"
 #include "canvas/FrameBox.h"
 #include "canvas/KindLayout.h"
 #include "canvas/PreviewBox.h"
 #include "canvas/ZoomView.h"
 
 using namespace glyphsmith;
+using glyphsmith::test::everyPixel;
+using glyphsmith::test::forEachPixel;
 using glyphsmith::test::MainWindowTest;
 
 namespace {
@@ -136,48 +139,30 @@ protected:
         start();
     }
     LogoDocument &doc() { return window_->document(); }
-    void fill(int w, int h) {
-        for (int y = 0; y < h; ++y) {
-            for (int x = 0; x < w; ++x) {
-                doc().setPixel(x, y, kBlack);
-            }
-        }
+    void fill(const QRect &r) {
+        forEachPixel(r, [&](int x, int y) { doc().setPixel(x, y, kBlack); });
     }
 };
 
 TEST_F(KindSwitchTest, PixelsThatFitCarryOverAndTheRestIsCleared) {
     window_->optPicture_Click();
-    for (int x = 0; x < 72; ++x) {
-        for (int y = 20; y < 28; ++y) {
-            doc().setPixel(x, y, kBlack);
-        }
-        doc().setPixel(x, 5, kBlack);
-    }
+    fill(QRect(0, 20, 72, 8));
+    fill(QRect(0, 5, 72, 1));
     window_->optOperator_Click();
-    for (int y = 0; y < 48; ++y) {
-        for (int x = 0; x < 84; ++x) {
-            const bool kept = y == 5 && x < 72;
-            ASSERT_EQ(doc().preview().pixel(x, y) == kBlack, kept) << x << "," << y;
-        }
-    }
+    EXPECT_TRUE(everyPixel([&](int x, int y) {
+        return (doc().preview().pixel(x, y) == kBlack) == (y == 5 && x < 72);
+    }));
     window_->optPicture_Click();
-    for (int x = 0; x < 72; ++x) {
-        EXPECT_TRUE(doc().isPixelSet(x, 5));
-        for (int y = 14; y < 28; ++y) {
-            ASSERT_FALSE(doc().isPixelSet(x, y)) << x << "," << y;
-        }
-    }
+    EXPECT_TRUE(everyPixel(QRect(0, 0, 72, 28),
+                           [&](int x, int y) { return doc().isPixelSet(x, y) == (y == 5); }));
 }
 
 TEST_F(KindSwitchTest, OperatorLogoShowsTopLeftInTheStartupKind) {
-    fill(84, 48);  // more than an operator logo holds
+    fill(QRect(0, 0, 84, 48));  // more than an operator logo holds
     window_->optOperator_Click();
     window_->optStartup_Click();
-    for (int y = 0; y < 48; ++y) {
-        for (int x = 0; x < 84; ++x) {
-            ASSERT_EQ(doc().isPixelSet(x, y), x < 72 && y < 14) << x << "," << y;
-        }
-    }
+    EXPECT_TRUE(
+        everyPixel([&](int x, int y) { return doc().isPixelSet(x, y) == (x < 72 && y < 14); }));
     EXPECT_EQ(doc().iLogoWidth, 84);
     EXPECT_EQ(doc().iLogoHeight, 48);
 }
@@ -194,7 +179,7 @@ TEST_F(KindSwitchTest, SwitchForgetsThePathButKeepsModifiedAndLabel) {
 
 TEST_F(KindSwitchTest, NewInTheStartupKindGivesAnEmptyStartupLogo) {
     window_->optStartup_Click();
-    fill(84, 48);
+    fill(QRect(0, 0, 84, 48));
     doc().bModified = true;
     doc().sLogoPath = QStringLiteral("/tmp/a.NSL");
     window_->lblPath->setText(QStringLiteral("a.NSL"));
@@ -207,12 +192,9 @@ TEST_F(KindSwitchTest, NewInTheStartupKindGivesAnEmptyStartupLogo) {
     EXPECT_TRUE(home.messages->shown[0].question);
     EXPECT_EQ(doc().iLogoKind, 3);
     EXPECT_EQ(window_->picContainer->geometry(), QRect(185, 60, 504, 288));
-    for (int y = 0; y < 48; ++y) {
-        for (int x = 0; x < 84; ++x) {
-            ASSERT_FALSE(doc().isPixelSet(x, y));
-            ASSERT_EQ(doc().preview().pixel(x, y), LogoDocument::kClearColor);
-        }
-    }
+    EXPECT_TRUE(everyPixel([&](int x, int y) {
+        return !doc().isPixelSet(x, y) && doc().preview().pixel(x, y) == LogoDocument::kClearColor;
+    }));
     EXPECT_EQ(window_->lblPath->text(), QStringLiteral("Untitled"));
     EXPECT_FALSE(doc().bModified);
     EXPECT_TRUE(doc().sLogoPath.isEmpty());
@@ -220,14 +202,12 @@ TEST_F(KindSwitchTest, NewInTheStartupKindGivesAnEmptyStartupLogo) {
     EXPECT_FALSE(window_->cmdUndo->isEnabled());
 }
 
-TEST_F(KindSwitchTest, NewOnAnUnmodifiedLogoAsksNothing) {
+TEST_F(KindSwitchTest, NewOnAnUnmodifiedLogoAsksNothingAndRedrawRebuildsTheView) {
     doc().setPixel(1, 1, kBlack);
     window_->mnuNew_Click();
     EXPECT_TRUE(home.messages->shown.empty());
     EXPECT_FALSE(doc().isPixelSet(1, 1));
-}
-
-TEST_F(KindSwitchTest, RedrawRebuildsTheViewAndTheFirstUndoBuffer) {
+    // Redraw rebuilds the view and the first undo buffer.
     doc().preview().setPixel(3, 2, kBlack);
     EXPECT_FALSE(doc().isPixelSet(3, 2));
     window_->RedrawCanvas();

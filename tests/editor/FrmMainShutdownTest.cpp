@@ -34,11 +34,11 @@ TEST_F(ShutdownTest, ModifiedLogoAnsweredNoClosesWithOneQuestion) {
     EXPECT_FALSE(window_->isVisible());
 }
 
-TEST_F(ShutdownTest, ModifiedLogoAnsweredYesStillCloses) {
+TEST_F(ShutdownTest, ModifiedLogoAnsweredYesWithSaveAsCancelledStillCloses) {
     window_->document().bModified = true;
     home.messages->answers = {true};
     glyphsmith::test::ModalScript script;
-    script.cancel();  // Yes runs Save As, whose dialog is cancelled
+    script.cancel();
     EXPECT_TRUE(window_->close());
     EXPECT_TRUE(script.done());
     EXPECT_EQ(home.messages->shown.size(), 1u);

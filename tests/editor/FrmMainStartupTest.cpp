@@ -14,10 +14,12 @@
 #include <string>
 
 #include "MainWindowTest.h"
+#include "PixelCheck.h"
 #include "canvas/ZoomView.h"
 #include "velkor17/VelkorControl.h"
 
 using namespace glyphsmith;
+using glyphsmith::test::everyPixel;
 using glyphsmith::test::MainWindowTest;
 
 namespace {
@@ -71,13 +73,15 @@ TEST_F(MainWindowTest, FirstStartRunsTheSetupAndLeavesABlankOperatorLogo) {
     EXPECT_TRUE(QFileInfo::exists(home.env.paths.settingsFile));
     EXPECT_EQ(w.document().iLogoKind, 0);
     EXPECT_FALSE(w.document().bModified);
-    for (int y = 0; y < 48; ++y) {
-        for (int x = 0; x < 84; ++x) {
-            ASSERT_FALSE(w.document().isPixelSet(x, y));
-        }
-    }
+    EXPECT_TRUE(everyPixel([&](int x, int y) { return !w.document().isPixelSet(x, y); }));
     EXPECT_EQ(w.lblPath->text(), QStringLiteral("Untitled"));
     EXPECT_TRUE(w.isVisible());
+}
+
+// "name=text" split at the first '='.
+std::pair<QByteArray, QString> nameAndText(const QString &entry) {
+    const qsizetype at = entry.indexOf(u'=');
+    return {entry.left(at).toLatin1(), entry.mid(at + 1)};
 }
 
 TEST_F(MainWindowTest, WindowCarriesItsNamesCaptionsAndTips) {
@@ -88,30 +92,20 @@ TEST_F(MainWindowTest, WindowCarriesItsNamesCaptionsAndTips) {
     ASSERT_EQ(controls.size(), 1);
     EXPECT_EQ(controls[0]->objectName(), QStringLiteral("Velk"));
 
-    const std::pair<const char *, const char *> entries[] = {
-        {"mnuNew", "&New"},
-        {"mnuOpen", "&Open"},
-        {"mnuSave", "&Save"},
-        {"mnuSaveAs", "Save &As"},
-        {"mnuExit", "&Exit"},
-        {"mnuViewOpt", "&Operator logo"},
-        {"mnuViewCG", "&CallerGroup logo"},
-        {"mnuViewPic", "&Picture logo"},
-        {"mnuViewStartup", "&Startup logo"},
-        {"mnuViewInfo", "Phone &info"},
-        {"mnuSendText", "Send &text message"},
-        {"mnuEditRingtone", "&Edit ringtones"},
-        {"mnuPhonebook", "Explore &phonebook"},
-        {"mnuRestart", "&Restart phone"},
-        {"mnuOptions", "&Options"},
-        {"mnuContents", "&Contents"},
-        {"mnuAbout", "&About"},
-    };
-    for (const auto &[name, caption] : entries) {
-        QAction *a = child<QAction>(name);
+    const QStringList entries =
+        QStringLiteral(
+            "mnuNew=&New;mnuOpen=&Open;mnuSave=&Save;mnuSaveAs=Save &As;mnuExit=&Exit;"
+            "mnuViewOpt=&Operator logo;mnuViewCG=&CallerGroup logo;mnuViewPic=&Picture logo;"
+            "mnuViewStartup=&Startup logo;mnuViewInfo=Phone &info;mnuSendText=Send &text message;"
+            "mnuEditRingtone=&Edit ringtones;mnuPhonebook=Explore &phonebook;"
+            "mnuRestart=&Restart phone;mnuOptions=&Options;mnuContents=&Contents;mnuAbout=&About")
+            .split(u';');
+    for (const QString &entry : entries) {
+        const auto [name, caption] = nameAndText(entry);
+        QAction *a = child<QAction>(name.constData());
         ASSERT_NE(a, nullptr);
-        EXPECT_EQ(a->text(), QString::fromLatin1(caption)) << name;
-        EXPECT_TRUE(a->shortcut().isEmpty()) << name;
+        EXPECT_EQ(a->text(), caption) << entry.toStdString();
+        EXPECT_TRUE(a->shortcut().isEmpty()) << entry.toStdString();
     }
     for (const char *sep : {"sep1", "sep2", "sep3", "sep5", "mnubar1"}) {
         QAction *a = child<QAction>(sep);
@@ -124,37 +118,29 @@ TEST_F(MainWindowTest, WindowCarriesItsNamesCaptionsAndTips) {
     }
     EXPECT_EQ(menus, (QStringList{"&File", "&View", "&Tools", "&Help"}));
 
-    const std::pair<const char *, const char *> tips[] = {
-        {"cmdNew", "New logo"},
-        {"cmdOpen", "Open"},
-        {"CmdSave", "Save logo"},
-        {"cmdReset", "Restart phone"},
-        {"cmdSendLogo", "Send logo to another phone via network"},
-        {"cmdDownload", "Download logo from phone"},
-        {"cmdUpload", "Upload logo to phone"},
-        {"cmdSendSms", "Send SMS message"},
-        {"cmdPhonebook", "View phonebook"},
-        {"cmdSnap", "Take snap-shot"},
-        {"cmdUndo", "Undo"},
-        {"cmdStartupText", "Startup text"},
-        {"cmdRingtones", "Manage ringtones"},
-    };
-    for (const auto &[name, tip] : tips) {
-        QPushButton *b = child<QPushButton>(name);
+    const QStringList tips =
+        QStringLiteral(
+            "cmdNew=New logo;cmdOpen=Open;CmdSave=Save logo;cmdReset=Restart phone;"
+            "cmdSendLogo=Send logo to another phone via network;"
+            "cmdDownload=Download logo from phone;cmdUpload=Upload logo to phone;"
+            "cmdSendSms=Send SMS message;cmdPhonebook=View phonebook;cmdSnap=Take snap-shot;"
+            "cmdUndo=Undo;cmdStartupText=Startup text;cmdRingtones=Manage ringtones")
+            .split(u';');
+    for (const QString &entry : tips) {
+        const auto [name, tip] = nameAndText(entry);
+        QPushButton *b = child<QPushButton>(name.constData());
         ASSERT_NE(b, nullptr);
-        EXPECT_EQ(b->toolTip(), QString::fromLatin1(tip)) << name;
-        EXPECT_TRUE(b->text().isEmpty()) << name;
+        EXPECT_EQ(b->toolTip(), tip) << entry.toStdString();
+        EXPECT_TRUE(b->text().isEmpty()) << entry.toStdString();
     }
-    const std::pair<const char *, const char *> options[] = {
-        {"optOperator", "Operator logo"},
-        {"optCallerGroup", "Callergroup logo"},
-        {"optPicture", "Picturemessage logo"},
-        {"optStartup", "Startup logo"},
-        {"OptCut", "Cut"},
-        {"OptCopy", "Copy"},
-    };
-    for (const auto &[name, caption] : options) {
-        EXPECT_EQ(child<QRadioButton>(name)->text(), QString::fromLatin1(caption));
+    const QStringList options =
+        QStringLiteral(
+            "optOperator=Operator logo;optCallerGroup=Callergroup logo;"
+            "optPicture=Picturemessage logo;optStartup=Startup logo;OptCut=Cut;OptCopy=Copy")
+            .split(u';');
+    for (const QString &entry : options) {
+        const auto [name, caption] = nameAndText(entry);
+        EXPECT_EQ(child<QRadioButton>(name.constData())->text(), caption) << entry.toStdString();
     }
     for (const char *name : {"cmdSelector", "cmdPencil", "cmdErasor", "cmdFill", "cmdLine",
                              "cmdFullBox", "cmdEmptyBox", "cmdFullCircle", "cmdEmptyCircle",
@@ -175,7 +161,7 @@ TEST_F(MainWindowTest, WindowCarriesItsNamesCaptionsAndTips) {
     EXPECT_EQ(w.minimumSize(), w.maximumSize());
 }
 
-TEST_F(MainWindowTest, TimersHaveTheirIntervalsAndTheClockRuns) {
+TEST_F(MainWindowTest, TimersHaveTheirIntervalsAndTheClockShowsHoursFrom00To23) {
     home.writeSettings({});
     FrmMain &w = start();
     EXPECT_EQ(w.tmrTimes->interval(), 10000);
@@ -185,10 +171,7 @@ TEST_F(MainWindowTest, TimersHaveTheirIntervalsAndTheClockRuns) {
     EXPECT_EQ(w.tmrChkConnection->interval(), 60000);
     EXPECT_FALSE(w.tmrChkConnection->isActive());
     EXPECT_EQ(w.txtStat6->text(), QStringLiteral("12:00"));
-}
-
-TEST_F(MainWindowTest, ClockShowsHoursFrom00To23) {
-    FrmMain &w = window();
+    // the clock shows hours from 00 to 23
     home.now = QTime(9, 5, 59);
     w.tmrTimes_Timer();
     EXPECT_EQ(w.lblPhoneTime->text(), QStringLiteral("09:05"));

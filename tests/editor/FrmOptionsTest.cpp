@@ -61,7 +61,7 @@ TEST_F(FrmOptionsTest, MissingSettingsShowEmptyPortAndOperatorLogo) {
     EXPECT_EQ(screens->currentText(), QStringLiteral("Operator Logo"));
 }
 
-TEST_F(FrmOptionsTest, OkWritesOnlyNonEmptyTexts) {
+TEST_F(FrmOptionsTest, OkWritesOnlyNonEmptyTextsAndStoresTheChoices) {
     home.writeSettings(
         {QStringLiteral("ComPort=COM2"), QStringLiteral("DefaultLogo=Operator Logo")});
     FrmOptions dialog(home.env.paths.settingsFile, &ports);
@@ -72,15 +72,11 @@ TEST_F(FrmOptionsTest, OkWritesOnlyNonEmptyTexts) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(setting("ComPort"), QStringLiteral("COM2"));
     EXPECT_EQ(setting("DefaultLogo"), QStringLiteral("startup"));
-}
-
-TEST_F(FrmOptionsTest, OkStoresAChosenPortAndDefaultScreen) {
-    home.writeSettings({QStringLiteral("ComPort=COM2")});
-    FrmOptions dialog(home.env.paths.settingsFile, &ports);
-    auto *port = dialog.findChild<QComboBox *>(QStringLiteral("cmbPort"));
-    port->setCurrentIndex(3);
-    dialog.findChild<QComboBox *>(QStringLiteral("cmbLogoScreens"))->setCurrentIndex(3);
-    dialog.cmdOK_Click();
+    // a chosen port and default screen are stored
+    FrmOptions again(home.env.paths.settingsFile, &ports);
+    again.findChild<QComboBox *>(QStringLiteral("cmbPort"))->setCurrentIndex(3);
+    again.findChild<QComboBox *>(QStringLiteral("cmbLogoScreens"))->setCurrentIndex(3);
+    again.cmdOK_Click();
     EXPECT_EQ(setting("ComPort"), QStringLiteral("VIRTUAL"));
     EXPECT_EQ(setting("DefaultLogo"), QStringLiteral("Startup Logo"));
 }
@@ -91,31 +87,6 @@ TEST_F(FrmOptionsTest, CancelWritesNothing) {
     dialog.findChild<QPushButton *>(QStringLiteral("cmdCancel"))->click();
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_FALSE(QFileInfo::exists(home.env.paths.settingsFile));
-}
-
-// The default screen typed in the dialog decides the next start's kind.
-TEST_F(FrmOptionsTest, DefaultScreenChosenHereOpensTheNextStart) {
-    home.writeSettings({});
-    {
-        FrmOptions dialog(home.env.paths.settingsFile, nullptr);
-        dialog.findChild<QComboBox *>(QStringLiteral("cmbLogoScreens"))
-            ->setEditText(QStringLiteral("Startup Logo"));
-        dialog.cmdOK_Click();
-    }
-    {
-        FrmMain w(home.env);
-        w.startUp();
-        EXPECT_EQ(w.document().iLogoKind, 3);
-    }
-    {
-        FrmOptions dialog(home.env.paths.settingsFile, nullptr);
-        dialog.findChild<QComboBox *>(QStringLiteral("cmbLogoScreens"))
-            ->setEditText(QStringLiteral("startup"));
-        dialog.cmdOK_Click();
-    }
-    FrmMain w(home.env);
-    w.startUp();
-    EXPECT_EQ(w.document().iLogoKind, 0);
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "PixelCheck.h"
 #include "canvas/LogoDocument.h"
 #include "canvas/LogoKind.h"
 
 using namespace glyphsmith;
+using glyphsmith::test::everyPixel;
+using glyphsmith::test::forEachPixel;
 
 namespace {
 
@@ -17,17 +20,12 @@ bool isGridPoint(int x, int y) {
 
 TEST(LogoDocumentTest, BlankCanvasIsClearWithTheGridOnEveryMultipleOfSix) {
     LogoDocument doc;
-    for (int y = 0; y < LogoDocument::kViewHeight; ++y) {
-        for (int x = 0; x < LogoDocument::kViewWidth; ++x) {
-            ASSERT_EQ(doc.view().pixel(x, y), isGridPoint(x, y) ? kGrid : kClear) << x << "," << y;
-        }
-    }
+    const QRect view(0, 0, LogoDocument::kViewWidth, LogoDocument::kViewHeight);
+    EXPECT_TRUE(everyPixel(view, [&](int x, int y) {
+        return doc.view().pixel(x, y) == (isGridPoint(x, y) ? kGrid : kClear);
+    }));
     EXPECT_EQ(doc.preview().size(), QSize(84, 48));
-    for (int y = 0; y < 48; ++y) {
-        for (int x = 0; x < 84; ++x) {
-            ASSERT_EQ(doc.preview().pixel(x, y), kClear);
-        }
-    }
+    EXPECT_TRUE(everyPixel([&](int x, int y) { return doc.preview().pixel(x, y) == kClear; }));
 }
 
 TEST(LogoDocumentTest, SettingAPixelFillsTheInsideOfItsCellAndThePreviewPixel) {
@@ -35,14 +33,10 @@ TEST(LogoDocumentTest, SettingAPixelFillsTheInsideOfItsCellAndThePreviewPixel) {
     doc.setPixel(71, 13, kBlack);
     EXPECT_EQ(doc.preview().pixel(71, 13), kBlack);
     // cell of (71, 13): 426..431 x 78..83; its inside 427..431 x 79..83
-    for (int y = 78; y <= 84; ++y) {
-        for (int x = 426; x <= 432; ++x) {
-            const bool inside = x >= 427 && x <= 431 && y >= 79 && y <= 83;
-            EXPECT_EQ(doc.view().pixel(x, y),
-                      inside ? kBlack : (isGridPoint(x, y) ? kGrid : kClear))
-                << x << "," << y;
-        }
-    }
+    EXPECT_TRUE(everyPixel(QRect(QPoint(426, 78), QPoint(432, 84)), [&](int x, int y) {
+        const bool inside = x >= 427 && x <= 431 && y >= 79 && y <= 83;
+        return doc.view().pixel(x, y) == (inside ? kBlack : (isGridPoint(x, y) ? kGrid : kClear));
+    }));
     EXPECT_TRUE(doc.isPixelSet(71, 13));
     EXPECT_FALSE(doc.isPixelSet(70, 13));
     EXPECT_FALSE(doc.isPixelSet(71, 12));
@@ -77,10 +71,9 @@ TEST(LogoDocumentTest, OnlyExactBlackAtTheCellCentreReadsAsSet) {
 TEST(LogoDocumentTest, PixelsOutsideThePictureAreIgnored) {
     LogoDocument doc;
     const QImage before = doc.view();
-    doc.setPixel(-1, 0, kBlack);
-    doc.setPixel(0, -1, kBlack);
-    doc.setPixel(84, 0, kBlack);
-    doc.setPixel(0, 48, kBlack);
+    for (const QPoint p : {QPoint(-1, 0), QPoint(0, -1), QPoint(84, 0), QPoint(0, 48)}) {
+        doc.setPixel(p.x(), p.y(), kBlack);
+    }
     EXPECT_EQ(doc.view(), before);
     EXPECT_FALSE(doc.isPixelSet(84, 0));
     EXPECT_FALSE(doc.isPixelSet(-1, -1));
@@ -90,14 +83,12 @@ TEST(LogoDocumentTest, PixelsOutsideThePictureAreIgnored) {
 TEST(LogoDocumentTest, RedrawBuildsTheViewFromThePreview) {
     LogoDocument doc;
     LogoDocument expected;
-    for (int y = 0; y < 48; ++y) {
-        for (int x = 0; x < 84; ++x) {
-            if ((x * 7 + y * 3) % 5 == 0) {
-                doc.preview().setPixel(x, y, kBlack);
-                expected.setPixel(x, y, kBlack);
-            }
+    forEachPixel(QRect(0, 0, 84, 48), [&](int x, int y) {
+        if ((x * 7 + y * 3) % 5 == 0) {
+            doc.preview().setPixel(x, y, kBlack);
+            expected.setPixel(x, y, kBlack);
         }
-    }
+    });
     doc.redrawCanvas();
     EXPECT_EQ(doc.view(), expected.view());
     EXPECT_EQ(doc.picUndo, doc.preview());
@@ -110,24 +101,17 @@ TEST(LogoDocumentTest, RedrawBuildsTheViewFromThePreview) {
 
 TEST(LogoDocumentTest, ClearingOutsideKeepsWhatFits) {
     LogoDocument doc;
-    for (int y = 0; y < 48; ++y) {
-        for (int x = 0; x < 84; ++x) {
-            doc.preview().setPixel(x, y, kBlack);
-        }
-    }
+    doc.preview().fill(kBlack);
     doc.clearPreviewOutside(72, 14);
-    for (int y = 0; y < 48; ++y) {
-        for (int x = 0; x < 84; ++x) {
-            ASSERT_EQ(doc.preview().pixel(x, y), x < 72 && y < 14 ? kBlack : kClear)
-                << x << "," << y;
-        }
-    }
+    EXPECT_TRUE(everyPixel([&](int x, int y) {
+        return doc.preview().pixel(x, y) == (x < 72 && y < 14 ? kBlack : kClear);
+    }));
     const QImage before = doc.preview();
     doc.clearPreviewOutside(84, 48);
     EXPECT_EQ(doc.preview(), before);
 }
 
-TEST(LogoKindTest, KindsHaveTheirSizesLettersAndLibraryTypes) {
+TEST(LogoKindTest, KindsHaveTheirSizesLettersLibraryTypesAndSettingNames) {
     struct Row {
         int kind, w, h;
         char letter;
@@ -148,13 +132,10 @@ TEST(LogoKindTest, KindsHaveTheirSizesLettersAndLibraryTypes) {
     }
     EXPECT_EQ(logoKindInfo(7).kind, kOperatorLogo);
     EXPECT_EQ(logoKindInfo(-1).kind, kOperatorLogo);
-}
-
-TEST(LogoKindTest, SettingNamesMatchExactly) {
-    EXPECT_FALSE(kindFromSettingName(QStringLiteral("startup logo")));
-    EXPECT_FALSE(kindFromSettingName(QStringLiteral("startup")));
-    EXPECT_FALSE(kindFromSettingName(QStringLiteral("Startup Logo ")));
-    EXPECT_FALSE(kindFromSettingName(QString()));
+    // Setting names match exactly.
+    for (const char *name : {"startup logo", "startup", "Startup Logo ", ""}) {
+        EXPECT_FALSE(kindFromSettingName(QString::fromLatin1(name))) << name;
+    }
 }
 
 TEST(LogoKindTest, CapabilityLettersAreCaseSensitive) {

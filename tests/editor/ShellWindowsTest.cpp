@@ -20,7 +20,7 @@ using glyphsmith::test::MainWindowTest;
 
 namespace {
 
-TEST(FrmSplashTest, ShowsForThreeSecondsAtMost) {
+TEST(FrmSplashTest, ShowsForThreeSecondsAtMostAndEndsOnce) {
     auto *splash = new FrmSplash;
     EXPECT_EQ(splash->objectName(), QStringLiteral("frmSplash"));
     EXPECT_EQ(splash->size(), QSize(492, 269));
@@ -36,15 +36,13 @@ TEST(FrmSplashTest, ShowsForThreeSecondsAtMost) {
     EXPECT_EQ(finished.count(), 1);
     EXPECT_FALSE(splash->isVisible());
     EXPECT_TRUE(QTest::qWaitFor([&] { return alive.isNull(); }, 2000));  // unloaded
-}
-
-TEST(FrmSplashTest, ClickAndTimerEndItOnlyOnce) {
-    FrmSplash *splash = new FrmSplash;
-    QSignalSpy finished(splash, &FrmSplash::finished);
-    splash->showCentred();
-    QTest::mouseClick(splash, Qt::LeftButton);
-    splash->Timer1_Timer();
-    EXPECT_EQ(finished.count(), 1);
+    // a click and then the timer end it only once
+    auto *clicked = new FrmSplash;
+    QSignalSpy once(clicked, &FrmSplash::finished);
+    clicked->showCentred();
+    QTest::mouseClick(clicked, Qt::LeftButton);
+    clicked->Timer1_Timer();
+    EXPECT_EQ(once.count(), 1);
 }
 
 TEST(FrmAboutTest, CaptionNamesTheApplicationAndOkCloses) {
@@ -102,14 +100,11 @@ TEST(SingleInstanceTest, SecondInstanceFindsTheFirstAndAsksItToTheFront) {
     EXPECT_EQ(activated.count(), 1);
 }
 
-TEST(SingleInstanceTest, KeysDifferPerSettingsFile) {
+TEST(SingleInstanceTest, KeysDifferPerSettingsFileAndAreFreeAgainWhenTheFirstEnds) {
     EXPECT_NE(SingleInstance::keyForSettings(QStringLiteral("/a/Glyphsmith.ini")),
               SingleInstance::keyForSettings(QStringLiteral("/b/Glyphsmith.ini")));
     EXPECT_EQ(SingleInstance::keyForSettings(QStringLiteral("/a/Glyphsmith.ini")),
               SingleInstance::keyForSettings(QStringLiteral("/a//Glyphsmith.ini")));
-}
-
-TEST(SingleInstanceTest, KeyIsFreeAgainWhenTheFirstEnds) {
     const QString key =
         SingleInstance::keyForSettings(QTemporaryDir().path() + QStringLiteral("/x.ini"));
     {

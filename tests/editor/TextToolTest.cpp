@@ -11,26 +11,24 @@
 #include <functional>
 
 #include "DrawWindowTest.h"
+#include "PixelCheck.h"
 #include "canvas/FrmDrawText.h"
 #include "canvas/TextRaster.h"
 
 using namespace glyphsmith;
 using glyphsmith::test::DrawWindowTest;
+using glyphsmith::test::everyPixel;
+using glyphsmith::test::forEachPixel;
 
 namespace {
 
 constexpr QRgb kInk = LogoDocument::kSetColor;
 constexpr QRgb kPaper = LogoDocument::kClearColor;
 
-QRect inkedBounds(const QImage &img, QRect within) {
+QRect inkedBounds(const QImage &img) {
     QRect r;
-    for (int y = within.top(); y <= within.bottom(); ++y) {
-        for (int x = within.left(); x <= within.right(); ++x) {
-            if (img.pixel(x, y) == kInk) {
-                r |= QRect(x, y, 1, 1);
-            }
-        }
-    }
+    forEachPixel(img.rect(),
+                 [&](int x, int y) { r |= img.pixel(x, y) == kInk ? QRect(x, y, 1, 1) : QRect(); });
     return r;
 }
 
@@ -80,7 +78,7 @@ TEST_F(TextToolTest, TheTextStartsAtThePressedPixel) {
         d->cmdOK->click();
     });
     const QImage &pic = doc().preview();
-    const QRect ink = inkedBounds(pic, pic.rect());
+    const QRect ink = inkedBounds(pic);
     ASSERT_FALSE(ink.isEmpty());
     const QFontMetrics fm(w().frmDrawText()->Text1->font());
     // the first character cell's top-left is pixel (10, 5): the strokes
@@ -91,12 +89,8 @@ TEST_F(TextToolTest, TheTextStartsAtThePressedPixel) {
     EXPECT_LE(ink.top(), 5 + fm.ascent() - fm.capHeight() + 1);
     EXPECT_LE(ink.bottom(), 5 + fm.height());
     // the strokes are set pixels: nothing but black and the clear colour
-    for (int y = 0; y < 48; ++y) {
-        for (int x = 0; x < 84; ++x) {
-            const QRgb p = pic.pixel(x, y);
-            ASSERT_TRUE(p == kInk || p == kPaper) << x << "," << y;
-        }
-    }
+    EXPECT_TRUE(everyPixel(
+        [&](int x, int y) { return pic.pixel(x, y) == kInk || pic.pixel(x, y) == kPaper; }));
     EXPECT_TRUE(viewMatchesPicture());
     EXPECT_TRUE(doc().bModified);
     EXPECT_TRUE(w().cmdUndo->isEnabled());
@@ -201,14 +195,11 @@ TEST(TextRasterTest, DrawsOnlyInTheColourGivenAndKeepsTheBackground) {
     f.setUnderline(true);
     f.setStrikeOut(true);
     drawTextOnPicture(img, QPoint(2, 2), QStringLiteral("Ag"), f, 0xFF000000);
+    EXPECT_TRUE(everyPixel([&](int x, int y) {
+        return img.pixel(x, y) == 0xFF000000 || img.pixel(x, y) == 0xFF808080;
+    }));
     int drawn = 0;
-    for (int y = 0; y < 48; ++y) {
-        for (int x = 0; x < 84; ++x) {
-            const QRgb p = img.pixel(x, y);
-            ASSERT_TRUE(p == 0xFF000000 || p == 0xFF808080) << x << "," << y;
-            drawn += p == 0xFF000000;
-        }
-    }
+    forEachPixel(img.rect(), [&](int x, int y) { drawn += img.pixel(x, y) == 0xFF000000; });
     EXPECT_GT(drawn, 10);
     QImage untouched = img;
     drawTextOnPicture(untouched, QPoint(2, 2), QString(), f, 0xFF000000);

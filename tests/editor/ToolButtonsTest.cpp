@@ -22,25 +22,25 @@ struct ToolCase {
 
 using ToolButtonsTest = DrawWindowTest;
 
-TEST_F(ToolButtonsTest, EachButtonChoosesItsToolPointerAndMarker) {
-    const ToolCase cases[] = {
-        {"cmdPencil", "picPencil", &ToolState::bPencil, false},
-        {"cmdErasor", "picEraser", &ToolState::bPencil, true},
-        {"cmdFill", "picFlood", &ToolState::bFloodFill, false},
-        {"cmdLine", "picPencil", &ToolState::bLine, false},
-        {"cmdEmptyBox", "picPencil", &ToolState::bEmptyBox, false},
-        {"cmdFullBox", "picPencil", &ToolState::bFullBox, false},
-        {"cmdEmptyCircle", "picPencil", &ToolState::bEmptyCircle, false},
-        {"cmdFullCircle", "picPencil", &ToolState::bFullCircle, false},
-        {"cmdText", "picA", &ToolState::bText, false},
-        {"cmdSelector", "picPencil", &ToolState::bSelector, false},
-    };
-    bool ToolState::*const all[] = {
-        &ToolState::bPencil,      &ToolState::bEraser,     &ToolState::bFloodFill,
-        &ToolState::bLine,        &ToolState::bEmptyBox,   &ToolState::bFullBox,
-        &ToolState::bEmptyCircle, &ToolState::bFullCircle, &ToolState::bText,
-        &ToolState::bSelector,
-    };
+TEST_F(ToolButtonsTest, StartUpChoosesThePencilAndEachButtonItsToolPointerAndMarker) {
+    EXPECT_TRUE(w().tools.bPencil);
+    EXPECT_FALSE(w().tools.bEraser);
+    EXPECT_EQ(w().shSel->x(), w().cmdPencil->x() - 2);
+    const ToolCase cases[] = {{"cmdPencil", "picPencil", &ToolState::bPencil, false},
+                              {"cmdErasor", "picEraser", &ToolState::bPencil, true},
+                              {"cmdFill", "picFlood", &ToolState::bFloodFill, false},
+                              {"cmdLine", "picPencil", &ToolState::bLine, false},
+                              {"cmdEmptyBox", "picPencil", &ToolState::bEmptyBox, false},
+                              {"cmdFullBox", "picPencil", &ToolState::bFullBox, false},
+                              {"cmdEmptyCircle", "picPencil", &ToolState::bEmptyCircle, false},
+                              {"cmdFullCircle", "picPencil", &ToolState::bFullCircle, false},
+                              {"cmdText", "picA", &ToolState::bText, false},
+                              {"cmdSelector", "picPencil", &ToolState::bSelector, false}};
+    bool ToolState::*const all[] = {&ToolState::bPencil,      &ToolState::bEraser,
+                                    &ToolState::bFloodFill,   &ToolState::bLine,
+                                    &ToolState::bEmptyBox,    &ToolState::bFullBox,
+                                    &ToolState::bEmptyCircle, &ToolState::bFullCircle,
+                                    &ToolState::bText,        &ToolState::bSelector};
     for (const ToolCase &c : cases) {
         auto *button = child<QPushButton>(c.button);
         ASSERT_NE(button, nullptr);
@@ -58,12 +58,6 @@ TEST_F(ToolButtonsTest, EachButtonChoosesItsToolPointerAndMarker) {
         EXPECT_FALSE(pointer->isVisible());
         EXPECT_EQ(view()->cursor().pixmap().toImage(), pointer->pixmap().toImage()) << c.button;
     }
-}
-
-TEST_F(ToolButtonsTest, StartUpChoosesThePencil) {
-    EXPECT_TRUE(w().tools.bPencil);
-    EXPECT_FALSE(w().tools.bEraser);
-    EXPECT_EQ(w().shSel->x(), w().cmdPencil->x() - 2);
 }
 
 TEST_F(ToolButtonsTest, ToolButtonsGiveTheViewTheFocusButTheSelectorDoesNot) {

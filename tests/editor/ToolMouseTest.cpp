@@ -7,11 +7,14 @@
 #include <QPushButton>
 
 #include "DrawWindowTest.h"
+#include "PixelCheck.h"
 #include "canvas/LineControl.h"
 #include "canvas/ShapeControl.h"
 
 using namespace glyphsmith;
 using glyphsmith::test::DrawWindowTest;
+using glyphsmith::test::everyPixel;
+using glyphsmith::test::forEachPixel;
 
 namespace {
 
@@ -114,14 +117,11 @@ TEST_F(PencilTest, APixelBeyondTheLogoIsClearedByTheRelease) {
 
 using StatusTextTest = DrawWindowTest;
 
-TEST_F(StatusTextTest, ShowsTheCellUnderTheMouse) {
+TEST_F(StatusTextTest, ShowsTheCellUnderTheMouseNegativeLeftOfTheView) {
     move(QPoint(431, 83));
     EXPECT_EQ(w().txtStat5->text(), QStringLiteral("71, 13"));
     move(QPoint(105, 30));
     EXPECT_EQ(w().txtStat5->text(), QStringLiteral("17, 5"));
-}
-
-TEST_F(StatusTextTest, LeftOfTheViewTheColumnIsNegative) {
     press(QPoint(10, 20));
     move(QPoint(-3, 20));
     EXPECT_EQ(w().txtStat5->text(), QStringLiteral("-1, 3"));
@@ -148,10 +148,13 @@ TEST_F(LineToolTest, BothEndsAreDrawn) {
     EXPECT_TRUE(viewMatchesPicture());
 }
 
-TEST_F(LineToolTest, AReleaseInTheStartingCellSetsOnePixel) {
+TEST_F(LineToolTest, AReleaseInTheStartingCellSetsOnePixelAndLeftOfTheViewIsColumnZero) {
     drag(cell(7, 7), cell(7, 7) + QPoint(1, 1));
     EXPECT_TRUE(set(7, 7));
     EXPECT_EQ(countSetEverywhere(), 1);
+    drag(cell(4, 2), QPoint(-4, 15));
+    EXPECT_TRUE(set(0, 2));
+    EXPECT_TRUE(set(4, 2));
 }
 
 TEST_F(LineToolTest, TheRubberBandFollowsWithoutTouchingThePicture) {
@@ -169,12 +172,6 @@ TEST_F(LineToolTest, TheRubberBandFollowsWithoutTouchingThePicture) {
     EXPECT_TRUE(w().Line2->isHidden());
 }
 
-TEST_F(LineToolTest, AnEndDraggedLeftOfTheViewLandsInColumnZero) {
-    drag(cell(4, 2), QPoint(-4, 15));
-    EXPECT_TRUE(set(0, 2));
-    EXPECT_TRUE(set(4, 2));
-}
-
 struct BoxCase {
     const char *name;
     void (FrmMain::*tool)();
@@ -189,14 +186,11 @@ TEST_P(BoxToolTest, CoversTheExpectedCells) {
     const BoxCase &c = GetParam();
     (w().*c.tool)();
     drag(cell(c.from.x(), c.from.y()), cell(c.to.x(), c.to.y()), {cell(c.to.x(), c.from.y())});
-    for (int y = 0; y < 14; ++y) {
-        for (int x = 0; x < 72; ++x) {
-            const bool inside = c.expected.contains(x, y);
-            const bool edge = x == c.expected.left() || x == c.expected.right() ||
-                              y == c.expected.top() || y == c.expected.bottom();
-            ASSERT_EQ(set(x, y), inside && (c.filled || edge)) << x << "," << y;
-        }
-    }
+    const QRect &e = c.expected;
+    EXPECT_TRUE(everyPixel(QRect(0, 0, 72, 14), [&](int x, int y) {
+        const bool edge = x == e.left() || x == e.right() || y == e.top() || y == e.bottom();
+        return set(x, y) == (e.contains(x, y) && (c.filled || edge));
+    }));
     EXPECT_TRUE(w().Shape1->isHidden());
     EXPECT_FALSE(w().tools.bBoxDrag);
     EXPECT_TRUE(w().cmdUndo->isEnabled());
@@ -231,13 +225,8 @@ class EllipseToolTest : public DrawWindowTest {
 protected:
     QRect setBounds() {
         QRect r;
-        for (int y = 0; y < 48; ++y) {
-            for (int x = 0; x < 84; ++x) {
-                if (set(x, y)) {
-                    r |= QRect(x, y, 1, 1);
-                }
-            }
-        }
+        forEachPixel(QRect(0, 0, 84, 48),
+                     [&](int x, int y) { r |= set(x, y) ? QRect(x, y, 1, 1) : QRect(); });
         return r;
     }
 };
@@ -327,17 +316,12 @@ TEST_F(FloodFillToolTest, FillsTheBackgroundAndTheReleaseClearsOutside) {
     EXPECT_TRUE(doc().bModified);
     EXPECT_TRUE(w().cmdUndo->isEnabled());
     release(cell(1, 1));
-    for (int y = 0; y < 48; ++y) {
-        for (int x = 0; x < 84; ++x) {
-            const bool inLogo = x < 72 && y < 14;
-            const bool insideBox = x > 10 && x < 15 && y > 3 && y < 8;
-            ASSERT_EQ(doc().preview().pixel(x, y) == kBlack, inLogo && !insideBox) << x << "," << y;
-        }
-    }
+    EXPECT_TRUE(everyPixel([&](int x, int y) {
+        const bool insideBox = x > 10 && x < 15 && y > 3 && y < 8;
+        return (doc().preview().pixel(x, y) == kBlack) == (x < 72 && y < 14 && !insideBox);
+    }));
     EXPECT_TRUE(viewMatchesPicture());
-    for (int x = 0; x < 72; ++x) {
-        ASSERT_TRUE(set(x, 13)) << x;
-    }
+    EXPECT_TRUE(everyPixel(QRect(0, 13, 72, 1), [&](int x, int y) { return set(x, y); }));
 }
 
 TEST_F(FloodFillToolTest, DoesNotPourAroundAWallThroughTheAreaOutsideTheLogo) {
@@ -349,17 +333,14 @@ TEST_F(FloodFillToolTest, DoesNotPourAroundAWallThroughTheAreaOutsideTheLogo) {
     EXPECT_EQ(countSet(QRect(37, 0, 35, 14)), 0);
 }
 
-TEST_F(FloodFillToolTest, FillsTheWholeStartupLogo) {
+TEST_F(FloodFillToolTest, FillingASetAreaChangesNothingAndTheStartupLogoFillsWhole) {
+    setPixels(QRect(4, 4, 3, 3));
+    drag(cell(5, 5), cell(5, 5));
+    EXPECT_EQ(countSetEverywhere(), 9);
     w().optStartup_Click();
     w().cmdFill_Click();
     drag(cell(80, 45), cell(80, 45));
     EXPECT_EQ(countSetEverywhere(), 84 * 48);
-}
-
-TEST_F(FloodFillToolTest, FillingASetAreaWithTheDrawingColourChangesNothing) {
-    setPixels(QRect(4, 4, 3, 3));
-    drag(cell(5, 5), cell(5, 5));
-    EXPECT_EQ(countSetEverywhere(), 9);
 }
 
 using BoundsGuardTest = DrawWindowTest;
@@ -386,10 +367,7 @@ TEST_F(BoundsGuardTest, EqualityPassesAndBeyondIsRefused) {
     w().picContainer_MouseUp(1, 0, 10.0F, height);
     EXPECT_EQ(w().txtStat1->text(), QStringLiteral("Ready"));
     EXPECT_FALSE(w().tools.bLineDrag);
-}
-
-TEST_F(BoundsGuardTest, TheGuardFollowsTheKindsViewSize) {
-    w().cmdLine_Click();
+    // the guard follows the kind's view size
     w().picContainer_MouseDown(1, 0, 500.0F, 280.0F);
     EXPECT_FALSE(w().tools.bLineDrag);
     w().optStartup_Click();

@@ -33,7 +33,7 @@ TEST(TransferDialogsTest, InputIndexCarriesItsCaptionFieldsAndResetsTheLocation)
     EXPECT_EQ(values().iLogoLocation, LogoTransferValues::kNoLocation);
 }
 
-TEST(TransferDialogsTest, InputIndexOkTakesTheNumberMinusOne) {
+TEST(TransferDialogsTest, InputIndexOkTakesTheNumberMinusOneCancelNone) {
     const std::pair<const char *, qint16> cases[] = {{"1", 0},    {"3", 2}, {"0", -1}, {"abc", -1},
                                                      {"100", 99}, {"", 99}, {"2.5", 2}};
     for (const auto &[text, location] : cases) {
@@ -43,10 +43,7 @@ TEST(TransferDialogsTest, InputIndexOkTakesTheNumberMinusOne) {
         EXPECT_EQ(values().iLogoLocation, location) << text;
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
     }
-}
-
-TEST(TransferDialogsTest, InputIndexCancelLeavesNoLocation) {
-    FrmInputIndex dialog;
+    FrmInputIndex dialog;  // Cancel leaves no location
     dialog.txtIndex->setText(QStringLiteral("4"));
     dialog.cmdCancel->click();
     EXPECT_EQ(values().iLogoLocation, LogoTransferValues::kNoLocation);
@@ -80,21 +77,15 @@ TEST(TransferDialogsTest, PicIndexCarriesItsCaptionFieldsAndResetsBothValues) {
 }
 
 TEST(TransferDialogsTest, PicIndexOkTakesTextEvenWithoutANumber) {
-    {
+    const std::pair<const char *, qint16> cases[] = {{"2", 1},
+                                                     {"", LogoTransferValues::kNoLocation}};
+    for (const auto &[number, location] : cases) {
         FrmPicIndex dialog;
-        dialog.txtIndex->setText(QStringLiteral("2"));
-        dialog.txtPicInfo->setPlainText(QStringLiteral("Hi"));
+        dialog.txtIndex->setText(QString::fromLatin1(number));
+        dialog.txtPicInfo->setPlainText(QStringLiteral("Hi ") + number);
         dialog.cmdOK->click();
-        EXPECT_EQ(values().iLogoLocation, 1);
-        EXPECT_EQ(values().sPictureText, "Hi");
-    }
-    {
-        FrmPicIndex dialog;
-        dialog.txtIndex->clear();
-        dialog.txtPicInfo->setPlainText(QStringLiteral("text only"));
-        dialog.cmdOK->click();
-        EXPECT_EQ(values().iLogoLocation, LogoTransferValues::kNoLocation);
-        EXPECT_EQ(values().sPictureText, "text only");
+        EXPECT_EQ(values().iLogoLocation, location);
+        EXPECT_EQ(values().sPictureText, QStringLiteral("Hi ") + number);
     }
 }
 

@@ -162,7 +162,7 @@ TEST_F(TransferTest, CancelledDownloadLeavesAnEmptyUntitledCanvasAndNoStatus) {
     EXPECT_TRUE(doc().sLogoPath.isEmpty());
 }
 
-TEST_F(TransferTest, EmptyPhoneLocationIsAProblemDownloadingAndKeepsTheCanvasClear) {
+TEST_F(TransferTest, EmptyOrPastTheEndLocationsAreProblemsAndKeepTheCanvasClear) {
     w().optPicture_Click();
     drawPattern(doc(), randomPattern(72, 28, 404));
     ModalScript script;
@@ -171,12 +171,9 @@ TEST_F(TransferTest, EmptyPhoneLocationIsAProblemDownloadingAndKeepsTheCanvasCle
     EXPECT_EQ(w().txtStat1->text(), "Problem Downloading Logo");
     EXPECT_TRUE(canvasBlank());
     EXPECT_TRUE(home.messages->shown.empty());
-}
-
-TEST_F(TransferTest, LocationPastThePhonesLastIsAProblemUploading) {
+    // a location past the phone's last (groups 0 to 4) is a problem uploading
     w().optCallerGroup_Click();
-    ModalScript script;
-    script.then(answerLocation(QStringLiteral("9")));  // the phone has groups 0 to 4
+    script.then(answerLocation(QStringLiteral("9")));
     w().cmdUpload_Click();
     EXPECT_EQ(w().txtStat1->text(), "Problem Uploading Logo");
 }

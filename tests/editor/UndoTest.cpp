@@ -79,19 +79,4 @@ TEST_F(UndoTest, NewEmptiesTheBuffersAndAnEmptyBufferGivesAClearPicture) {
     EXPECT_TRUE(viewMatchesPicture());
 }
 
-TEST_F(UndoTest, ASnapshotShiftsTheBuffers) {
-    setPixels(QRect(1, 1, 1, 1));
-    w().TakeUndoSnapshot();
-    const QImage first = doc().preview().copy();
-    setPixels(QRect(2, 2, 1, 1));
-    w().TakeUndoSnapshot();
-    EXPECT_EQ(doc().picUndo2, first);
-    EXPECT_EQ(doc().picUndo, doc().preview());
-    EXPECT_TRUE(w().cmdUndo->isEnabled());
-    w().ClearUndo();
-    EXPECT_TRUE(doc().picUndo.isNull());
-    EXPECT_TRUE(doc().picUndo2.isNull());
-    EXPECT_FALSE(w().cmdUndo->isEnabled());
-}
-
 }  // namespace
