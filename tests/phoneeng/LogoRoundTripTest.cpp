@@ -43,22 +43,17 @@ TEST(LogoRoundTrip, EveryTypeInNlmBmpAndOtaBitmap) {
 }
 
 TEST(LogoRoundTrip, OwnFormatsKeepTypeAndNetworkCode) {
-    Logo op = randomLogo(LogoType::Operator, 7);
-    op.netCode = "234 10";
-    Logo back = readInto(encodeLogo(op, LogoFormat::Nol));
-    EXPECT_EQ(back.type(), LogoType::Operator);
-    EXPECT_EQ(back.netCode, "234 10");
-    EXPECT_EQ(back.bitmap(), op.bitmap());
-
-    const Logo caller = randomLogo(LogoType::Caller, 8);
-    back = readInto(encodeLogo(caller, LogoFormat::Ngg));
-    EXPECT_EQ(back.type(), LogoType::Caller);
-    EXPECT_EQ(back.bitmap(), caller.bitmap());
-
-    const Logo startup = randomLogo(LogoType::Startup, 9);
-    back = readInto(encodeLogo(startup, LogoFormat::Nsl));
-    EXPECT_EQ(back.type(), LogoType::Startup);
-    EXPECT_EQ(back.bitmap(), startup.bitmap());
+    const std::pair<LogoType, LogoFormat> own[] = {{LogoType::Operator, LogoFormat::Nol},
+                                                   {LogoType::Caller, LogoFormat::Ngg},
+                                                   {LogoType::Startup, LogoFormat::Nsl}};
+    for (const auto &[type, format] : own) {
+        Logo logo = randomLogo(type, 7 + static_cast<unsigned>(type));
+        logo.netCode = type == LogoType::Operator ? "234 10" : "";
+        const Logo back = readInto(encodeLogo(logo, format));
+        EXPECT_EQ(back.type(), type);
+        EXPECT_EQ(back.netCode, logo.netCode);
+        EXPECT_EQ(back.bitmap(), logo.bitmap());
+    }
 }
 
 TEST(LogoRoundTrip, SmallerLogosSitTopLeftInAStartupNsl) {
@@ -203,22 +198,22 @@ TEST(LogoRoundTrip, BmpWithCoreAndLargerInfoHeaders) {
 }
 
 TEST(LogoRoundTrip, SizesWithoutATypePickOne) {
-    EXPECT_EQ(typeForSize(72, 14, LogoType::None), LogoType::Operator);
-    EXPECT_EQ(typeForSize(72, 14, LogoType::Caller), LogoType::Caller);
-    EXPECT_EQ(typeForSize(72, 14, LogoType::Startup), LogoType::Operator);
-    EXPECT_EQ(typeForSize(72, 28, LogoType::Operator), LogoType::Picture);
-    EXPECT_EQ(typeForSize(84, 48, LogoType::Caller), LogoType::Startup);
-    EXPECT_EQ(typeForSize(16, 16, LogoType::Caller), LogoType::Caller);
-    EXPECT_EQ(typeForSize(16, 16, LogoType::None), LogoType::Picture);
-    EXPECT_EQ(typeForSize(60, 10, LogoType::None), LogoType::Operator);
-    EXPECT_EQ(typeForSize(100, 100, LogoType::None), LogoType::Startup);
+    using T = LogoType;
+    const std::tuple<int, int, T, T> cases[] = {
+        {72, 14, T::None, T::Operator},    {72, 14, T::Caller, T::Caller},
+        {72, 14, T::Startup, T::Operator}, {72, 28, T::Operator, T::Picture},
+        {84, 48, T::Caller, T::Startup},   {16, 16, T::Caller, T::Caller},
+        {16, 16, T::None, T::Picture},     {60, 10, T::None, T::Operator},
+        {100, 100, T::None, T::Startup}};
+    for (const auto &[w, h, before, picked] : cases) {
+        EXPECT_EQ(typeForSize(w, h, before), picked) << w << "x" << h;
+    }
 }
 
 TEST(LogoNetCode, ParsesTheCommonSpellingsAndFormatsWithTheLeadingZero) {
-    EXPECT_EQ(parseNetCode("244 05"), (NetCode{244, 5}));
-    EXPECT_EQ(parseNetCode(" 244  5 "), (NetCode{244, 5}));
-    EXPECT_EQ(parseNetCode("244-05"), (NetCode{244, 5}));
-    EXPECT_EQ(parseNetCode("24405"), (NetCode{244, 5}));
+    for (const char *spelling : {"244 05", " 244  5 ", "244-05", "24405"}) {
+        EXPECT_EQ(parseNetCode(spelling), (NetCode{244, 5})) << spelling;
+    }
     EXPECT_EQ(parseNetCode("310260"), (NetCode{310, 260}));
     EXPECT_EQ(parseNetCode(""), NetCode{});
     for (const char *bad :

@@ -1,6 +1,3 @@
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "LogoTestSupport.h"
 #include "VirtualTestSupport.h"
 #include "phone/PhoneStateCodec.h"
@@ -224,23 +221,6 @@ TEST_F(VirtualPhoneTest, PhoneStateUnwritableFolderKeepsThePhoneInMemory) {
     char name[64], number[64];
     ASSERT_EQ(getphonebookentry(4, PE_MEM_PHONE, name, 64, number, 64, nullptr), PE_OK);
     EXPECT_STREQ(name, "Only");
-}
-
-TEST_F(VirtualPhoneTest, PhoneStateReadOnlyFolderKeepsThePhoneInMemory) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "permissions do not bind root";
-    }
-    ASSERT_EQ(setalarm(1, 1), PE_OK);
-    const std::string before = readFile(statePath());
-    ASSERT_EQ(chmod(dir().c_str(), 0500), 0);
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(setalarm(2, 2), PE_OK);
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("cannot save"), std::string::npos);
-    int32_t on = 0, h = 0, mi = 0;
-    ASSERT_EQ(getalarm(&on, &h, &mi), PE_OK);
-    EXPECT_EQ(h, 2);
-    EXPECT_EQ(readFile(statePath()), before);
-    chmod(dir().c_str(), 0700);
 }
 
 TEST_F(VirtualPhoneTest, PhoneStatePathFollowsTheEnvironment) {

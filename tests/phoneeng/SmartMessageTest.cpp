@@ -4,7 +4,6 @@
 #include "LogoTestSupport.h"
 #include "VirtualTestSupport.h"
 #include "phone/SmartMessage.h"
-#include "ringtone/RingToneBinary.h"
 
 using namespace phoneeng;
 using virtualtest::messageText16;
@@ -163,7 +162,7 @@ TEST_F(VirtualPhoneTest, SmartMessagePictureGoesInThreePartsWithItsText) {
                                     {0x00, 0x00, 0x02, 0x48, 0x69}));
 }
 
-TEST_F(VirtualPhoneTest, SmartMessageRingToneBytesMatchTheExample) {
+TEST_F(VirtualPhoneTest, SmartMessageRingToneBytesMatchTheExampleOthersAreRefused) {
     // RTTTL "Test:d=4,o=5,b=63:a" in continuous style.
     RingTone tone;
     tone.name = "Test";
@@ -175,18 +174,6 @@ TEST_F(VirtualPhoneTest, SmartMessageRingToneBytesMatchTheExample) {
     EXPECT_EQ(outboxUserData(1),
               bytes({0x06, 0x05, 0x04, 0x15, 0x81, 0x00, 0x00, 0x02, 0x4A, 0x3A, 0x51, 0x51,
                      0x95, 0xCD, 0xD0, 0x04, 0x00, 0x08, 0xD8, 0x84, 0x9A, 0x40, 0x00}));
-}
-
-TEST_F(VirtualPhoneTest, SmartMessageRingToneIsItsBinaryBehindThePortHeader) {
-    RingTone tone;
-    tone.name = "Test";
-    tone.entries.push_back({"4A6", RingToneStyle::Continuous});
-    engine().ringTone = tone;
-    ASSERT_EQ(ringtone_sendsms(kOther), PE_OK);
-    auto expected = bytes({0x06, 0x05, 0x04, 0x15, 0x81, 0x00, 0x00});
-    const auto binary = encodeRingToneBinary(tone);
-    expected.insert(expected.end(), binary.begin(), binary.end());
-    EXPECT_EQ(outboxUserData(1), expected);
     EXPECT_EQ(ringtone_sendsms(""), PE_BAD_ARGUMENT);
     engine().ringTone.entries = {{"4C2", RingToneStyle::Natural}};  // below the binary's scales
     EXPECT_EQ(ringtone_sendsms(kOther), PE_BAD_ARGUMENT);

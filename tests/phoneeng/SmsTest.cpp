@@ -139,15 +139,13 @@ TEST_F(VirtualPhoneTest, SmsDeletionAndFieldArguments) {
 }
 
 TEST_F(VirtualPhoneTest, SmsSendArgumentsAreChecked) {
-    EXPECT_EQ(sendsms("", "x", 1, 1), PE_BAD_ARGUMENT);
-    EXPECT_EQ(sendsms(nullptr, "x", 1, 1), PE_BAD_ARGUMENT);
-    EXPECT_EQ(sendsms("+1 555", "x", 1, 1), PE_BAD_ARGUMENT);
-    EXPECT_EQ(sendsms(kOther, "x", 4, 1), PE_BAD_ARGUMENT);
-    EXPECT_EQ(sendsms(kOther, "x", -1, 1), PE_BAD_ARGUMENT);
-    EXPECT_EQ(sendsms(kOther, "x", 1, 4), PE_BAD_ARGUMENT);
-    EXPECT_EQ(sendsms(kOther, "x", 1, -1), PE_BAD_ARGUMENT);
-    EXPECT_EQ(sendsms(kOther, "x", 1, 0x20001), PE_BAD_ARGUMENT);
-    EXPECT_EQ(sendsms(kOther, "x", 0, 1), PE_BAD_ARGUMENT);  // no centre given yet
+    // Setting set 0 has no centre given yet.
+    const std::tuple<const char *, int32_t, int32_t> bad[] = {
+        {"", 1, 1},     {nullptr, 1, 1}, {"+1 555", 1, 1},     {kOther, 4, 1}, {kOther, -1, 1},
+        {kOther, 1, 4}, {kOther, 1, -1}, {kOther, 1, 0x20001}, {kOther, 0, 1}};
+    for (const auto &[dest, set, flags] : bad) {
+        EXPECT_EQ(sendsms(dest, "x", set, flags), PE_BAD_ARGUMENT) << set << " " << flags;
+    }
     EXPECT_EQ(sendsms(kOther, std::string(255 * 153 + 1, 'a').c_str(), 1, 1), PE_BAD_ARGUMENT);
     EXPECT_EQ(getsmsmsgcount(PE_BOX_OUTBOX), 0);
     EXPECT_EQ(sendsms(kOther, std::string(255 * 153, 'a').c_str(), 1, 0), PE_OK);  // flash

@@ -161,10 +161,7 @@ TEST_F(VirtualPhoneTest, VirtualClockKeepsAnOffsetFromTheComputer) {
     ASSERT_EQ(setdatetime(2001, 2, 3, 4, 5, 6), PE_OK);
     int32_t y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
     ASSERT_EQ(getdatetime(&y, &mo, &d, &h, &mi, &s), PE_OK);
-    EXPECT_EQ(y, 2001);
-    EXPECT_EQ(mo, 2);
-    EXPECT_EQ(d, 3);
-    EXPECT_EQ(h, 4);
+    EXPECT_EQ((std::array{y, mo, d, h}), (std::array{2001, 2, 3, 4}));
     EXPECT_TRUE(mi == 5 || mi == 6);
     EXPECT_EQ(getdatetime(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr), PE_OK);
     for (auto bad : {std::array<int32_t, 6>{2001, 2, 29, 0, 0, 0},
@@ -186,9 +183,7 @@ TEST_F(VirtualPhoneTest, VirtualAlarmAndStartupText) {
     EXPECT_EQ(on, 0);
     ASSERT_EQ(setalarm(6, 45), PE_OK);
     ASSERT_EQ(getalarm(&on, &h, &mi), PE_OK);
-    EXPECT_EQ(on, 1);
-    EXPECT_EQ(h, 6);
-    EXPECT_EQ(mi, 45);
+    EXPECT_EQ((std::array{on, h, mi}), (std::array{1, 6, 45}));
     EXPECT_EQ(setalarm(24, 0), PE_BAD_ARGUMENT);
     EXPECT_EQ(setalarm(0, -1), PE_BAD_ARGUMENT);
 
