@@ -167,17 +167,17 @@ TEST_F(SmsObjectTest, BoxesAreCreatedOnceAndKnowTheirType) {
     FBSms *sms = control->SMS();
     fakeengine::reset();
     FBSmsBox *inbox = sms->Inbox();
-    EXPECT_EQ(inbox->boxType(), 13);
-    EXPECT_EQ(sms->Outbox()->boxType(), 11);
-    EXPECT_EQ(sms->DeliveryNotifications()->boxType(), 12);
     EXPECT_EQ(sms->Inbox(), inbox);
     EXPECT_NE(sms->Outbox(), inbox);
     EXPECT_EQ(inbox->parent(), sms);
-    EXPECT_EQ(qobject_cast<FBSmsBox *>(sms->invoke(0x68030008, Get).value<QObject *>()), inbox);
-    EXPECT_EQ(qobject_cast<FBSmsBox *>(sms->invoke(0x68030007, Get).value<QObject *>()),
-              sms->Outbox());
-    EXPECT_EQ(qobject_cast<FBSmsBox *>(sms->invoke(0x68030006, Get).value<QObject *>()),
-              sms->DeliveryNotifications());
+    const std::tuple<FBSmsBox *, int, qint32> boxes[] = {
+        {inbox, 13, 0x68030008},
+        {sms->Outbox(), 11, 0x68030007},
+        {sms->DeliveryNotifications(), 12, 0x68030006}};
+    for (const auto &[box, type, dispId] : boxes) {
+        EXPECT_EQ(box->boxType(), type);
+        EXPECT_EQ(sms->invoke(dispId, Get).value<QObject *>(), box) << type;
+    }
     EXPECT_TRUE(fakeengine::calls().empty());
 }
 
@@ -211,17 +211,18 @@ protected:
         message->Delete();
         fakeengine::reset();
     }
+    static void dateTimeAnswer(std::initializer_list<int32_t> values) {
+        fakeengine::Answer answer = fakeengine::answer("getsmsmsgdatetime");
+        int32_t index = 0;
+        for (int32_t value : values) {
+            answer.out(index++, value);
+        }
+    }
     FBSmsMessage *message = nullptr;
 };
 
 TEST_F(SmsMessageTest, DateTimeGivesDateAndTimeAndStoresTheCode) {
-    fakeengine::answer("getsmsmsgdatetime")
-        .out(0, 2004)
-        .out(1, 3)
-        .out(2, 12)
-        .out(3, 13)
-        .out(4, 45)
-        .out(5, 30);
+    dateTimeAnswer({2004, 3, 12, 13, 45, 30});
     EXPECT_EQ(message->DateTime(), QDateTime(QDate(2004, 3, 12), QTime(13, 45, 30)));
     EXPECT_EQ(message->LastError(), 0);
     EXPECT_EQ(fakeengine::calls(), Lines{"getsmsmsgdatetime(13, 2, &, &, &, &, &, &)"});
@@ -233,13 +234,7 @@ TEST_F(SmsMessageTest, DateTimeGivesDateAndTimeAndStoresTheCode) {
     EXPECT_EQ(message->LastError(), 10);
 
     // Values that make no date give the zero date too.
-    fakeengine::answer("getsmsmsgdatetime")
-        .out(0, 2004)
-        .out(1, 13)
-        .out(2, 40)
-        .out(3, 0)
-        .out(4, 0)
-        .out(5, 0);
+    dateTimeAnswer({2004, 13, 40, 0, 0, 0});
     EXPECT_TRUE(message->DateTime().isNull());
 }
 

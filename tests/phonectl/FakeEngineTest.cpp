@@ -75,12 +75,4 @@ TEST_F(FakeEngineTest, FillsUtf16BuffersWhenTheAnswerIsUtf16) {
     EXPECT_EQ(units[3], 0);
 }
 
-TEST_F(FakeEngineTest, ResetForgetsLogAndScript) {
-    fakeengine::answer("isalive").result(3);
-    ENGINE(hangup)();
-    fakeengine::reset();
-    EXPECT_TRUE(fakeengine::calls().empty());
-    EXPECT_EQ(ENGINE(isalive)(), 0);
-}
-
 }  // namespace

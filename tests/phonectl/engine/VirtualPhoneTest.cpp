@@ -70,16 +70,12 @@ TEST_F(VirtualPhone, ConnectsAndGivesTheStatusBarTexts) {
     EXPECT_TRUE(control->PhoneCapabilities().contains(QLatin1Char('O')));
 }
 
-TEST_F(VirtualPhone, AcceptsThePortTextWithTheProtocolLetter) {
-    VelkorControl other;
-    EXPECT_TRUE(other.Connect(QStringLiteral("VIRTUALF")));
-    EXPECT_TRUE(other.IsAlive());
-}
-
-TEST_F(VirtualPhone, EachControlHasItsOwnLink) {
+TEST_F(VirtualPhone, EachControlHasItsOwnLinkAndTakesTheProtocolLetter) {
     VelkorControl other;
     EXPECT_FALSE(other.IsAlive());
     EXPECT_TRUE(control->IsAlive());
+    EXPECT_TRUE(other.Connect(QStringLiteral("VIRTUALF")));
+    EXPECT_TRUE(other.IsAlive());
 }
 
 TEST_F(VirtualPhone, BeepsAndDisconnects) {
