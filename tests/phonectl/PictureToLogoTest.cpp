@@ -29,16 +29,35 @@ QImage filled(int w, int h, QColor c, QImage::Format format = QImage::Format_RGB
     return image;
 }
 
-// Black and white squares of `cell` pixels, black at the top left.
-QImage checkerboard(int w, int h, int cell) {
+// A w x h picture of the colours rgb(x, y) gives.
+template <class F>
+QImage imageOf(int w, int h, F rgb) {
     QImage image(w, h, QImage::Format_RGB32);
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
-            const bool black = ((x / cell) + (y / cell)) % 2 == 0;
-            image.setPixel(x, y, black ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+            image.setPixel(x, y, rgb(x, y));
         }
     }
     return image;
+}
+
+// Logo pixels, row by row, of the values value(x, y) gives.
+template <class F>
+std::vector<qint8> pixelsOf(int w, int h, F value) {
+    std::vector<qint8> out;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            out.push_back(qint8(value(x, y)));
+        }
+    }
+    return out;
+}
+
+// Black and white squares of `cell` pixels, black at the top left.
+QImage checkerboard(int w, int h, int cell) {
+    return imageOf(w, h, [cell](int x, int y) {
+        return ((x / cell) + (y / cell)) % 2 == 0 ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+    });
 }
 
 std::vector<qint8> convert(const QImage &picture, int w, int h, int threshold = 128,
@@ -112,46 +131,30 @@ TEST(PictureToPixels, TheThresholdDecidesAndMagentaIsOrdinaryUnderAnotherScreenC
 }
 
 TEST(PictureToPixels, ACheckerboardOfTheLogosSizeComesOverPixelForPixel) {
-    const std::vector<qint8> out = convert(checkerboard(72, 14, 1), 72, 14);
-    for (int y = 0; y < 14; ++y) {
-        for (int x = 0; x < 72; ++x) {
-            ASSERT_EQ(at(out, 72, x, y), (x + y) % 2 == 0 ? 0 : 1) << x << "," << y;
-        }
-    }
+    EXPECT_EQ(convert(checkerboard(72, 14, 1), 72, 14),
+              pixelsOf(72, 14, [](int x, int y) { return (x + y) % 2; }));
 }
 
 TEST(PictureToPixels, ALargerPictureIsSampledNearTheTopLeftOfEachCell) {
     // Logo pixel x samples picture column floor((x + 0.1) * 3): the first of
     // its three columns. Stripes one column wide show which one.
-    QImage stripes(216, 42, QImage::Format_RGB32);
-    for (int y = 0; y < 42; ++y) {
-        for (int x = 0; x < 216; ++x) {
-            stripes.setPixel(x, y, x % 3 == 0 && y % 3 == 0 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
-        }
-    }
+    const QImage stripes = imageOf(216, 42, [](int x, int y) {
+        return x % 3 == 0 && y % 3 == 0 ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+    });
     EXPECT_EQ(convert(stripes, 72, 14), std::vector<qint8>(72 * 14, 0));
     const std::vector<qint8> board = convert(checkerboard(144, 28, 2), 72, 14);
     EXPECT_EQ(board, convert(checkerboard(72, 14, 1), 72, 14));
 }
 
 TEST(PictureToPixels, ASmallerPictureIsEnlarged) {
-    const std::vector<qint8> out = convert(checkerboard(36, 7, 1), 72, 14);
-    for (int y = 0; y < 14; ++y) {
-        for (int x = 0; x < 72; ++x) {
-            ASSERT_EQ(at(out, 72, x, y), (x / 2 + y / 2) % 2 == 0 ? 0 : 1) << x << "," << y;
-        }
-    }
+    EXPECT_EQ(convert(checkerboard(36, 7, 1), 72, 14),
+              pixelsOf(72, 14, [](int x, int y) { return (x / 2 + y / 2) % 2; }));
     // One pixel fills the logo.
     EXPECT_EQ(convert(filled(1, 1, Qt::black), 84, 48), std::vector<qint8>(84 * 48, 0));
 }
 
 TEST(PictureToPixels, AGradientTurnsOnceFromSetToClear) {
-    QImage gradient(256, 10, QImage::Format_RGB32);
-    for (int x = 0; x < 256; ++x) {
-        for (int y = 0; y < 10; ++y) {
-            gradient.setPixel(x, y, qRgb(x, x, x));
-        }
-    }
+    const QImage gradient = imageOf(256, 10, [](int x, int) { return qRgb(x, x, x); });
     for (int threshold : {1, 64, 128, 200, 255}) {
         const std::vector<qint8> out = convert(gradient, 84, 48, threshold);
         // The first clear pixel is the first whose sampled column is bright enough.
@@ -159,11 +162,8 @@ TEST(PictureToPixels, AGradientTurnsOnceFromSetToClear) {
         while (edge < 84 && int((edge + 0.1) * 256 / 84) < threshold) {
             ++edge;
         }
-        for (int y = 0; y < 48; ++y) {
-            for (int x = 0; x < 84; ++x) {
-                ASSERT_EQ(at(out, 84, x, y), x < edge ? 0 : 1) << threshold << ": " << x;
-            }
-        }
+        EXPECT_EQ(out, pixelsOf(84, 48, [edge](int x, int) { return x < edge ? 0 : 1; }))
+            << threshold;
     }
 }
 
