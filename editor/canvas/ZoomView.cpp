@@ -5,40 +5,9 @@
 #include <QPainter>
 
 #include "canvas/LogoDocument.h"
+#include "canvas/MouseCodes.h"
 
 namespace glyphsmith {
-
-namespace {
-
-qint16 buttonCode(Qt::MouseButtons buttons) {
-    qint16 code = 0;
-    if (buttons & Qt::LeftButton) {
-        code |= 1;
-    }
-    if (buttons & Qt::RightButton) {
-        code |= 2;
-    }
-    if (buttons & Qt::MiddleButton) {
-        code |= 4;
-    }
-    return code;
-}
-
-qint16 shiftCode(Qt::KeyboardModifiers mods) {
-    qint16 code = 0;
-    if (mods & Qt::ShiftModifier) {
-        code |= 1;
-    }
-    if (mods & Qt::ControlModifier) {
-        code |= 2;
-    }
-    if (mods & Qt::AltModifier) {
-        code |= 4;
-    }
-    return code;
-}
-
-}  // namespace
 
 ZoomView::ZoomView(const LogoDocument *document, QWidget *parent)
     : QWidget(parent), document_(document) {
@@ -64,21 +33,21 @@ void ZoomView::paintEvent(QPaintEvent *event) {
 
 void ZoomView::mousePressEvent(QMouseEvent *event) {
     const QPointF pos = event->position();
-    emit mouseDown(buttonCode(event->button()), shiftCode(event->modifiers()), pos.x(), pos.y());
+    emit mouseDown(mouseButtonCode(event->button()), mouseShiftCode(event->modifiers()), pos.x(), pos.y());
 }
 
 void ZoomView::mouseMoveEvent(QMouseEvent *event) {
     const QPointF pos = event->position();
-    emit mouseMove(buttonCode(event->buttons()), shiftCode(event->modifiers()), pos.x(), pos.y());
+    emit mouseMove(mouseButtonCode(event->buttons()), mouseShiftCode(event->modifiers()), pos.x(), pos.y());
 }
 
 void ZoomView::mouseReleaseEvent(QMouseEvent *event) {
     const QPointF pos = event->position();
-    emit mouseUp(buttonCode(event->button()), shiftCode(event->modifiers()), pos.x(), pos.y());
+    emit mouseUp(mouseButtonCode(event->button()), mouseShiftCode(event->modifiers()), pos.x(), pos.y());
 }
 
 void ZoomView::keyPressEvent(QKeyEvent *event) {
-    emit keyDown(keyCodeOf(event->key()), shiftCode(event->modifiers()));
+    emit keyDown(keyCodeOf(event->key()), mouseShiftCode(event->modifiers()));
     QWidget::keyPressEvent(event);
 }
 
