@@ -10,22 +10,11 @@
 #include "logo/NetCode.h"
 #include "phoneeng.h"
 #include "util/CText.h"
+#include "util/Locked.h"
 
 using namespace phoneeng;
 
 namespace {
-
-// Runs `body` under the engine lock; an exception (out of memory) becomes
-// `onError` so that nothing escapes the C boundary.
-template <class Body>
-auto locked(auto onError, Body body) -> decltype(body()) {
-    try {
-        std::lock_guard lock(engineLock());
-        return body();
-    } catch (...) {
-        return onError;
-    }
-}
 
 Logo &logo() {
     return engine().logo;

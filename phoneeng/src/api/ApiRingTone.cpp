@@ -7,22 +7,11 @@
 #include "ringtone/NoteText.h"
 #include "ringtone/RingToneFiles.h"
 #include "util/CText.h"
+#include "util/Locked.h"
 
 using namespace phoneeng;
 
 namespace {
-
-// Runs `body` under the engine lock; an exception (out of memory) becomes
-// `onError` so that nothing escapes the C boundary.
-template <class Body>
-auto locked(auto onError, Body body) -> decltype(body()) {
-    try {
-        std::lock_guard lock(engineLock());
-        return body();
-    } catch (...) {
-        return onError;
-    }
-}
 
 RingTone &tone() {
     return engine().ringTone;
