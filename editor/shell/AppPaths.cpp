@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace glyphsmith {
 
@@ -26,7 +27,14 @@ QString AppPaths::scratchBitmap() const {
 }
 
 QString AppPaths::defaultHelpPath() const {
-    return programFolder + QStringLiteral("/help");
+    // In a build tree the pages sit beside the program; installed, under
+    // share/ next to bin/.
+    const QString beside = programFolder + QStringLiteral("/help");
+    const QString installed = programFolder + QStringLiteral("/../share/glyphsmith/help");
+    if (!QFileInfo::exists(beside) && QFileInfo::exists(installed)) {
+        return QDir::cleanPath(installed);
+    }
+    return beside;
 }
 
 QString AppPaths::programCommand() const {

@@ -15,7 +15,8 @@ struct AppPaths {
 
     // The scratch bitmap of the screen capture, deleted at shutdown.
     QString scratchBitmap() const;
-    // Default of "HelpFilePath": the folder of help pages beside the program.
+    // Default of "HelpFilePath": the folder of help pages beside the program,
+    // or share/glyphsmith/help of an installed program.
     QString defaultHelpPath() const;
     // The command that opens the program, as registered for the logo files.
     QString programCommand() const;
