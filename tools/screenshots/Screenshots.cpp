@@ -1,0 +1,169 @@
+// Makes the README's pictures of the running program: the main window in each
+// logo kind with a drawn logo, and the other windows the toolbar opens. Run it
+// under an X server (scripts/screenshots starts Xvfb); it works on a private
+// home and a private virtual phone, and writes PNG files into the folder
+// given as its argument.
+//
+// It drives the program only as a user would, through the controls' object
+// names and the mouse, so that it keeps working when the code behind moves.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+
+#include "PixelArt.h"
+#include "shell/EditorEnvironment.h"
+#include "shell/FrmMain.h"
+#include "shell/MessageService.h"
+
+using namespace glyphsmith;
+
+namespace {
+
+constexpr int kCell = 6;  // screen pixels per logo pixel in the zoomed view
+
+// Answers every question with No (so "New" discards the last drawing) and
+// prints the messages instead of showing them.
+class QuietMessages : public MessageService {
+public:
+    void information(QWidget *, const QString &title, const QString &text) override {
+        std::fprintf(stderr, "screenshots: message %s: %s\n", qPrintable(title), qPrintable(text));
+    }
+    bool askYesNo(QWidget *, const QString &, const QString &) override { return false; }
+};
+
+void settle(int ms = 150) {
+    QTest::qWait(ms);
+}
+
+bool save(QWidget *w, const QString &path) {
+    w->raise();
+    w->activateWindow();
+    settle();
+    // The window with its frame as the window manager shows it; without a
+    // window manager the client area is all there is.
+    const QPixmap shot = w->grab();
+    if (!shot.save(path)) {
+        std::fprintf(stderr, "screenshots: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+// Draws `art` on the zoomed view with the pencil, one click per set pixel.
+void drawArt(QWidget *view, const QImage &art) {
+    for (int y = 0; y < art.height(); ++y) {
+        for (int x = 0; x < art.width(); ++x) {
+            if (qGray(art.pixel(x, y)) >= 128) {
+                continue;
+            }
+            const QPoint at(x * kCell + kCell / 2, y * kCell + kCell / 2);
+            QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier, at);
+            QMouseEvent move(QEvent::MouseMove, at, view->mapToGlobal(at), Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(view, &move);
+            QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier, at);
+        }
+    }
+}
+
+// Clicks `button` and, while the window it opens is up, saves that window and
+// closes it.
+void shootDialog(QWidget *main, const char *button, const QString &path) {
+    auto *b = main->findChild<QAbstractButton *>(QString::fromLatin1(button));
+    if (!b || !b->isEnabled()) {
+        std::fprintf(stderr, "screenshots: no enabled %s\n", button);
+        return;
+    }
+    QTimer::singleShot(800, [path] {
+        QWidget *w = QApplication::activeModalWidget();
+        if (!w) {
+            w = QApplication::activeWindow();
+        }
+        if (w) {
+            save(w, path);
+            w->close();
+        }
+    });
+    b->click();
+    settle(300);
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    QTemporaryDir home;
+    const QString h = home.path();
+    qputenv("HOME", h.toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (h + "/.config").toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (h + "/.local/share").toLocal8Bit());
+    qputenv("XDG_CACHE_HOME", (h + "/.cache").toLocal8Bit());
+    qputenv("PHONEENG_VIRTUAL_DIR", (h + "/phone").toLocal8Bit());
+    qputenv("GLYPHSMITH_PORT", "VIRTUAL");
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Glyphsmith"));
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(out);
+
+    EditorEnvironment env = EditorEnvironment::standard();
+    env.refreshAssociations = [](const QString &) {};
+    env.messages = std::make_shared<QuietMessages>();
+    FrmMain main(env);
+    main.startUp();
+    main.move(0, 0);
+    settle(500);
+
+    QWidget *view = main.findChild<QWidget *>(QStringLiteral("picContainer"));
+    if (!view) {
+        std::fprintf(stderr, "screenshots: no zoomed view\n");
+        return 1;
+    }
+    const struct {
+        const char *option;
+        const char *file;
+    } kinds[] = {{"optOperator", "main-operator.png"},
+                 {"optCallerGroup", "main-callergroup.png"},
+                 {"optPicture", "main-picture.png"},
+                 {"optStartup", "main-startup.png"}};
+    int failures = 0;
+    for (const auto &k : kinds) {
+        auto *opt = main.findChild<QRadioButton *>(QString::fromLatin1(k.option));
+        if (!opt) {
+            ++failures;
+            continue;
+        }
+        if (auto *fresh = main.findChild<QAbstractButton *>(QStringLiteral("cmdNew"))) {
+            fresh->click();
+        }
+        opt->click();
+        settle(300);
+        QSize size(72, 14);
+        if (QByteArray(k.option) == "optPicture") {
+            size = QSize(72, 28);
+        } else if (QByteArray(k.option) == "optStartup") {
+            size = QSize(84, 48);
+        }
+        drawArt(view, tools::PixelArtForSize(size.width(), size.height()));
+        settle(200);
+        failures += save(&main, out + QLatin1Char('/') + QLatin1String(k.file)) ? 0 : 1;
+    }
+
+    const struct {
+        const char *button;
+        const char *file;
+    } dialogs[] = {{"cmdRingtones", "ringtones.png"},
+                   {"cmdSendLogo", "send-logo.png"},
+                   {"cmdPhonebook", "phonebook.png"}};
+    for (const auto &d : dialogs) {
+        shootDialog(&main, d.button, out + QLatin1Char('/') + QLatin1String(d.file));
+    }
+    main.setAttribute(Qt::WA_DeleteOnClose, false);
+    return failures == 0 ? 0 : 1;
+}
