@@ -30,7 +30,7 @@ void FrmMain::optStartup_Click() {
     switchKind(kStartupLogo);
 }
 
-void FrmMain::switchKind(int kind) {
+void FrmMain::switchKind(LogoKind kind) {
     QRadioButton *const options[kLogoKindCount] = {optOperator, optCallerGroup, optPicture,
                                                    optStartup};
     const LogoKindInfo &info = logoKindInfo(kind);

@@ -7,6 +7,7 @@
 #include "canvas/LogoTransforms.h"
 #include "canvas/PreviewBox.h"
 #include "canvas/ZoomView.h"
+#include "phone/RunStep.h"
 #include "shell/FrmMain.h"
 #include "velkor17/FBLogo.h"
 #include "velkor17/VelkorControl.h"
@@ -45,10 +46,17 @@ QSize FrmMain::libraryLogoSize() {
     if (!logo) {
         return kindSize;
     }
-    logo->setLogoType(static_cast<fbLogoType>(info.fbLogoType));
-    const qint16 width = logo->Width();
-    const qint16 height = logo->Height();
-    return usableLogoSize(QSize(width, height), logo->LastError(), kindSize);
+    // a missing or failing engine leaves the kind's own size
+    qint16 width = 0;
+    qint16 height = 0;
+    int error = 0;
+    const bool read = runStep([&] {
+        logo->setLogoType(static_cast<fbLogoType>(info.fbLogoType));
+        width = logo->Width();
+        height = logo->Height();
+        error = logo->LastError();
+    });
+    return read ? usableLogoSize(QSize(width, height), error, kindSize) : kindSize;
 }
 
 void FrmMain::wholeLogoOperation(void (*operation)(LogoDocument &, int, int)) {

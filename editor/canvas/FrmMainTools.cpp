@@ -148,7 +148,10 @@ void FrmMain::picContainer_MouseDown(qint16, qint16, float X, float Y) {
         tools.sngStartX = X;
         tools.sngStartY = Y;
     } else if (tools.bPencil) {
-        tools.bPenDown = true;  // the press itself sets no pixel
+        tools.bPenDown = true;
+        const QPoint cell(viewToLogoFloor(X), viewToLogoFloor(Y));
+        tools.penCell = cell;
+        penTo(cell);
     }
 }
 
@@ -187,14 +190,21 @@ void FrmMain::picContainer_MouseMove(qint16, qint16, float X, float Y) {
         Shape1->show();
         Shape1->raise();
     } else if (tools.bPencil && tools.bPenDown) {
-        doc_.bModified = true;
-        tools.lPenColor = tools.bEraser ? LogoDocument::kClearColor : drawingColor();
-        const int x = viewToLogoFloor(X);
-        const int y = viewToLogoFloor(Y);
-        doc_.setPixel(x, y, tools.lPenColor);
-        picContainer->update(cellBox(x, y));
-        picReal->update(QRect(x, y, 1, 1));
+        penTo(QPoint(viewToLogoFloor(X), viewToLogoFloor(Y)));
     }
+}
+
+void FrmMain::penTo(QPoint cell) {
+    doc_.bModified = true;
+    tools.lPenColor = tools.bEraser ? LogoDocument::kClearColor : drawingColor();
+    // the cells from the last one to this, so that a fast stroke has no gaps;
+    // only they are repainted
+    forEachLinePixel(tools.penCell, cell, [this](QPoint p) {
+        doc_.setPixel(p.x(), p.y(), tools.lPenColor);
+        picContainer->update(cellBox(p.x(), p.y()));
+        picReal->update(QRect(p, QSize(1, 1)));
+    });
+    tools.penCell = cell;
 }
 
 void FrmMain::picContainer_MouseUp(qint16, qint16, float X, float Y) {

@@ -42,7 +42,7 @@ const KindLayout kStartup = {
 
 }  // namespace
 
-const KindLayout &kindLayout(int kind) {
+const KindLayout &kindLayout(LogoKind kind) {
     switch (kind) {
         case kPictureMessage:
             return kPicture;

@@ -6,6 +6,8 @@
 #include <QPoint>
 #include <QRect>
 
+#include "canvas/LogoKind.h"
+
 namespace glyphsmith {
 
 struct KindLayout {
@@ -28,7 +30,7 @@ inline constexpr int kDesignNonClientHeight = 47;
 inline constexpr int kMainClientWidth = 706;
 
 // Layout of a kind (kinds outside 0..3 give the operator layout).
-const KindLayout &kindLayout(int kind);
+const KindLayout &kindLayout(LogoKind kind);
 
 // Height of the client area (below the menu bar) for a designed outer height.
 int clientHeightForTwips(int windowHeightTwips);

@@ -13,6 +13,8 @@
 #include <QRect>
 #include <QString>
 
+#include "canvas/LogoKind.h"
+
 namespace glyphsmith {
 
 class LogoDocument {
@@ -29,7 +31,7 @@ public:
     LogoDocument();
 
     // Editor state (every loop over the logo runs x < iLogoWidth, y < iLogoHeight).
-    int iLogoKind = 0;
+    LogoKind iLogoKind = kOperatorLogo;
     qint16 iLogoWidth = 72;
     qint16 iLogoHeight = 14;
     QString sLogoPath;  // empty: untitled

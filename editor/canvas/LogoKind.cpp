@@ -13,18 +13,16 @@ const LogoKindInfo kKinds[kLogoKindCount] = {
 
 }  // namespace
 
-const LogoKindInfo &logoKindInfo(int kind) {
-    if (kind < 0 || kind >= kLogoKindCount) {
-        kind = kOperatorLogo;
-    }
-    return kKinds[kind];
+const LogoKindInfo &logoKindInfo(LogoKind kind) {
+    const int i = static_cast<int>(kind);
+    return kKinds[i >= 0 && i < kLogoKindCount ? i : 0];
 }
 
-int fbLogoTypeForKind(int kind) {
+int fbLogoTypeForKind(LogoKind kind) {
     return logoKindInfo(kind).fbLogoType;
 }
 
-bool transferAllowed(const QString &capabilities, int kind) {
+bool transferAllowed(const QString &capabilities, LogoKind kind) {
     return capabilities.contains(logoKindInfo(kind).capability, Qt::CaseSensitive);
 }
 

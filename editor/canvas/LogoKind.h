@@ -16,6 +16,8 @@ enum LogoKind : int {
     kStartupLogo = 3,
 };
 inline constexpr int kLogoKindCount = 4;
+inline constexpr LogoKind kAllLogoKinds[kLogoKindCount] = {kOperatorLogo, kCallerGroupLogo,
+                                                           kPictureMessage, kStartupLogo};
 
 struct LogoKindInfo {
     LogoKind kind;
@@ -27,14 +29,14 @@ struct LogoKindInfo {
 };
 
 // Information of a kind; kinds outside 0..3 count as the operator kind.
-const LogoKindInfo &logoKindInfo(int kind);
+const LogoKindInfo &logoKindInfo(LogoKind kind);
 
 // The library's fbLogoType for an editor kind: 0 -> 2, 1 -> 3, 2 -> 4, 3 -> 1.
-int fbLogoTypeForKind(int kind);
+int fbLogoTypeForKind(LogoKind kind);
 
 // Whether a phone with these capability letters can take logos of `kind`
 // (the letter must be present with its exact case).
-bool transferAllowed(const QString &capabilities, int kind);
+bool transferAllowed(const QString &capabilities, LogoKind kind);
 
 // The kind a "DefaultLogo" setting names, matched exactly ("Startup Logo");
 // nothing for any other text.

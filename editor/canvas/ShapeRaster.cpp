@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -69,7 +70,7 @@ int halfWidth(EllipseRadii r, int dy) {
 
 }  // namespace
 
-void drawLine(QImage &picture, QPoint from, QPoint to, QRgb color) {
+void forEachLinePixel(QPoint from, QPoint to, const std::function<void(QPoint)> &visit) {
     if (std::abs(from.x()) > kReach || std::abs(from.y()) > kReach || std::abs(to.x()) > kReach ||
         std::abs(to.y()) > kReach) {
         return;  // no line of the editor comes near this
@@ -80,8 +81,6 @@ void drawLine(QImage &picture, QPoint from, QPoint to, QRgb color) {
     if (std::make_pair(to.x(), to.y()) < std::make_pair(from.x(), from.y())) {
         std::swap(from, to);
     }
-    color |= 0xFF000000;
-    const QRect inside = picture.rect();
     const int dx = std::abs(to.x() - from.x());
     const int dy = -std::abs(to.y() - from.y());
     const int sx = from.x() < to.x() ? 1 : -1;
@@ -89,9 +88,7 @@ void drawLine(QImage &picture, QPoint from, QPoint to, QRgb color) {
     int err = dx + dy;
     QPoint p = from;
     for (;;) {
-        if (inside.contains(p)) {
-            picture.setPixel(p, color);
-        }
+        visit(p);
         if (p == to) {
             break;
         }
@@ -105,6 +102,16 @@ void drawLine(QImage &picture, QPoint from, QPoint to, QRgb color) {
             p.ry() += sy;
         }
     }
+}
+
+void drawLine(QImage &picture, QPoint from, QPoint to, QRgb color) {
+    color |= 0xFF000000;
+    const QRect inside = picture.rect();
+    forEachLinePixel(from, to, [&](QPoint p) {
+        if (inside.contains(p)) {
+            picture.setPixel(p, color);
+        }
+    });
 }
 
 void drawBoxOutline(QImage &picture, QPoint a, QPoint b, QRgb color) {

@@ -6,13 +6,18 @@
 
 #include <QImage>
 #include <QPoint>
+#include <functional>
 #include <optional>
 
 namespace glyphsmith {
 
-// A one-pixel line from `from` to `to`, both end pixels included: one pixel
-// per step along the longer axis, each within half a pixel of the ideal line.
-// Ends further than 4096 pixels away draw nothing.
+// The pixels of a one-pixel line from `from` to `to`, both ends included:
+// one pixel per step along the longer axis, each within half a pixel of the
+// ideal line, 8-connected, the same set in both directions. Ends further
+// than 4096 pixels away give none.
+void forEachLinePixel(QPoint from, QPoint to, const std::function<void(QPoint)> &visit);
+
+// The pixels of forEachLinePixel that lie in the picture, in `color`.
 void drawLine(QImage &picture, QPoint from, QPoint to, QRgb color);
 
 // The one-pixel outline of the rectangle with opposite corners `a` and `b`,

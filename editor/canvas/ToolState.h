@@ -3,6 +3,7 @@
 // pixels as the mouse reported them (not snapped to a cell).
 #pragma once
 
+#include <QPoint>
 #include <QRgb>
 
 #include "canvas/LogoDocument.h"
@@ -33,6 +34,8 @@ struct ToolState {
     // Press point of the current line, box or ellipse drag, view pixels.
     float sngStartX = 0.0F;
     float sngStartY = 0.0F;
+    // Logo pixel the pencil or eraser stroke last reached.
+    QPoint penCell;
     // Colour of the last pencil or eraser stroke.
     QRgb lPenColor = LogoDocument::kSetColor;
 

@@ -15,6 +15,7 @@
 #include "canvas/ZoomView.h"
 #include "files/GspFile.h"
 #include "files/LogoFileDialog.h"
+#include "phone/RunStep.h"
 #include "shell/FrmMain.h"
 #include "velkor17/FBLogo.h"
 #include "velkor17/VelkorControl.h"
@@ -25,7 +26,7 @@ namespace {
 
 const QString kTitle = QStringLiteral("Glyphsmith");
 
-fbLogoType logoTypeOf(int kind) {
+fbLogoType logoTypeOf(LogoKind kind) {
     return static_cast<fbLogoType>(fbLogoTypeForKind(kind));
 }
 
@@ -61,7 +62,7 @@ void FrmMain::CanvasToLogo() {
 
 void FrmMain::mnuOpen_Click() {
     EnsureConnected();
-    const int kind = doc_.iLogoKind;
+    const LogoKind kind = doc_.iLogoKind;
     const std::optional<QString> chosen = askOpenLogoPath(this, kind, env_.paths.logosFolder);
     if (!chosen) {
         return;
@@ -122,7 +123,7 @@ void FrmMain::cmdOpen_Click() {
 }
 
 void FrmMain::mnuSave_Click() {
-    const int kind = doc_.iLogoKind;
+    const LogoKind kind = doc_.iLogoKind;
     EnsureConnected();
     const auto normalPointer = qScopeGuard([this] { setHourglass(false); });
     if (doc_.sLogoPath.isEmpty()) {
@@ -136,6 +137,8 @@ void FrmMain::mnuSave_Click() {
 
     bool saved = false;
     if (kind == kPictureMessage) {
+        // the logo object carries the kind of every save, this file too
+        runStep([&] { Velk->Logo()->setLogoType(logoTypeOf(kind)); });
         saved = GspFile::write(doc_.sLogoPath, doc_, doc_.iLogoWidth, doc_.iLogoHeight);
     } else {
         try {

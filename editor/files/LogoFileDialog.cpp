@@ -40,7 +40,7 @@ std::optional<QString> chosenFile(QFileDialog &dialog) {
 // accepted, so that its overwrite question names the file really written.
 class SaveDialog : public QFileDialog {
 public:
-    SaveDialog(QWidget *parent, int kind) : QFileDialog(parent), kind_(kind) {}
+    SaveDialog(QWidget *parent, LogoKind kind) : QFileDialog(parent), kind_(kind) {}
 
     QString extension() const {
         return saveExtensionFor(filterNumber(saveLogoFilters(), selectedNameFilter()), kind_);
@@ -51,12 +51,12 @@ public:
     }
 
 private:
-    int kind_;
+    LogoKind kind_;
 };
 
 }  // namespace
 
-std::optional<QString> askOpenLogoPath(QWidget *parent, int kind, const QString &folder) {
+std::optional<QString> askOpenLogoPath(QWidget *parent, LogoKind kind, const QString &folder) {
     QFileDialog dialog(parent);
     prepare(dialog, QStringLiteral("Opening Logo file"), openLogoFilters(), openFilterForKind(kind),
             folder);
@@ -65,7 +65,7 @@ std::optional<QString> askOpenLogoPath(QWidget *parent, int kind, const QString 
     return chosenFile(dialog);
 }
 
-std::optional<QString> askSaveLogoPath(QWidget *parent, int kind, const QString &folder) {
+std::optional<QString> askSaveLogoPath(QWidget *parent, LogoKind kind, const QString &folder) {
     SaveDialog dialog(parent, kind);
     prepare(dialog, QStringLiteral("Saving Logo file"), saveLogoFilters(), saveFilterForKind(kind),
             folder);

@@ -6,18 +6,20 @@
 #include <QString>
 #include <optional>
 
+#include "canvas/LogoKind.h"
+
 class QWidget;
 
 namespace glyphsmith {
 
 // "Opening Logo file": an existing file, the open filters with the kind's
 // preselected. Nothing when cancelled.
-std::optional<QString> askOpenLogoPath(QWidget *parent, int kind, const QString &folder);
+std::optional<QString> askOpenLogoPath(QWidget *parent, LogoKind kind, const QString &folder);
 
 // "Saving Logo file": the save filters with the kind's preselected; an
 // existing file is only taken after the overwrite question. A name without
 // "." receives the selected filter's extension (LogoFileFilters.h) before
 // that question is asked. Nothing when cancelled.
-std::optional<QString> askSaveLogoPath(QWidget *parent, int kind, const QString &folder);
+std::optional<QString> askSaveLogoPath(QWidget *parent, LogoKind kind, const QString &folder);
 
 }  // namespace glyphsmith

@@ -23,17 +23,17 @@ QStringList saveLogoFilters() {
             QString::fromLatin1(kNsl), QString::fromLatin1(kGsp)};
 }
 
-int openFilterForKind(int kind) {
+int openFilterForKind(LogoKind kind) {
     static const int filters[kLogoKindCount] = {1, 2, 4, 3};
     return filters[logoKindInfo(kind).kind];
 }
 
-int saveFilterForKind(int kind) {
+int saveFilterForKind(LogoKind kind) {
     static const int filters[kLogoKindCount] = {2, 3, 5, 4};
     return filters[logoKindInfo(kind).kind];
 }
 
-QString saveExtensionFor(int filter, int kind) {
+QString saveExtensionFor(int filter, LogoKind kind) {
     switch (filter) {
         case 2:
             return QStringLiteral(".NOL");

@@ -5,11 +5,11 @@
 #include <QPushButton>
 
 #include "phone/LogoLocationText.h"
-#include "phone/LogoTransferValues.h"
 
 namespace glyphsmith {
 
-FrmInputIndex::FrmInputIndex(QWidget *parent) : QDialog(parent) {
+FrmInputIndex::FrmInputIndex(SharedValues &values, QWidget *parent)
+    : QDialog(parent), values_(values) {
     setObjectName(QStringLiteral("frmInputIndex"));
     setWindowTitle(QStringLiteral("Enter Logo Location"));
     setModal(true);
@@ -36,12 +36,12 @@ FrmInputIndex::FrmInputIndex(QWidget *parent) : QDialog(parent) {
     txtIndex->selectAll();
     txtIndex->setFocus();
 
-    logoTransferValues().iLogoLocation = LogoTransferValues::kNoLocation;
+    values_.iLogoLocation = SharedValues::kNoLocation;
 }
 
 void FrmInputIndex::cmdOK_Click() {
     if (!txtIndex->text().isEmpty()) {
-        logoTransferValues().iLogoLocation = locationFromText(txtIndex->text());
+        values_.iLogoLocation = locationFromText(txtIndex->text());
     }
     accept();
 }

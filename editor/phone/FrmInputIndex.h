@@ -1,9 +1,11 @@
 // "Enter Logo Location": asks for the phone location of a caller-group logo
 // or picture message to download. Modal, created afresh for every question;
-// creating it sets the shared location to "no choice" (LogoTransferValues).
+// creating it sets the shared location to "no choice".
 #pragma once
 
 #include <QDialog>
+
+#include "shell/SharedValues.h"
 
 class QLabel;
 class QLineEdit;
@@ -14,7 +16,8 @@ namespace glyphsmith {
 class FrmInputIndex : public QDialog {
     Q_OBJECT
 public:
-    explicit FrmInputIndex(QWidget *parent = nullptr);
+    // `values` outlives the dialog; it receives the chosen location.
+    explicit FrmInputIndex(SharedValues &values, QWidget *parent = nullptr);
 
     // OK (also Enter anywhere): a non-empty number becomes the location
     // (LogoLocationText.h); the dialog closes.
@@ -26,6 +29,9 @@ public:
     QLineEdit *txtIndex = nullptr;
     QPushButton *cmdOK = nullptr;
     QPushButton *cmdCancel = nullptr;
+
+private:
+    SharedValues &values_;
 };
 
 }  // namespace glyphsmith

@@ -7,9 +7,11 @@
 #include <QRadioButton>
 #include <exception>
 
+#include "canvas/LogoKind.h"
 #include "phone/PendingControlCalls.h"
 #include "shell/Artwork.h"
 #include "shell/FrmMain.h"
+#include "shell/HandlerScope.h"
 #include "shell/Settings.h"
 #include "velkor17/VelkorControl.h"
 
@@ -35,6 +37,7 @@ void FrmMain::ConnectPhone() {
         return;
     }
     connecting_ = true;
+    const HandlerScope busy(*this);
     setConnectionIcon(101);
     txtStat1->setText(QStringLiteral("Connecting..."));
     try {
@@ -43,8 +46,10 @@ void FrmMain::ConnectPhone() {
         const QString port = ConnectPort();
         QCoreApplication::processEvents();
         Velk->Connect(port + QLatin1Char('F'));
-        cmdUpload->setEnabled(true);
-        cmdDownload->setEnabled(true);
+        // the kind's capability gate holds after every connect
+        const bool allowed = transferAllowed(PhoneCapabilities(), doc_.iLogoKind);
+        cmdUpload->setEnabled(allowed);
+        cmdDownload->setEnabled(allowed);
         setHourglass(false);
         txtStat1->setText(QStringLiteral("Ready"));
         setConnectionIcon(102);

@@ -12,7 +12,6 @@
 #include "canvas/ZoomView.h"
 #include "phone/FrmInputIndex.h"
 #include "phone/FrmPicIndex.h"
-#include "phone/LogoTransferValues.h"
 #include "phone/RunStep.h"
 #include "shell/FrmMain.h"
 #include "velkor17/FBLogo.h"
@@ -22,7 +21,7 @@ namespace glyphsmith {
 
 namespace {
 
-bool usesLocation(int kind) {
+bool usesLocation(LogoKind kind) {
     return kind == kCallerGroupLogo || kind == kPictureMessage;
 }
 
@@ -57,10 +56,10 @@ void FrmMain::cmdDownload_Click() {
 
     qint16 location = -1;
     if (usesLocation(doc_.iLogoKind)) {
-        FrmInputIndex dialog(this);
+        FrmInputIndex dialog(shared_, this);
         dialog.exec();
-        location = logoTransferValues().iLogoLocation;
-        if (location == LogoTransferValues::kNoLocation) {
+        location = shared_.iLogoLocation;
+        if (location == SharedValues::kNoLocation) {
             return;
         }
     }
@@ -83,13 +82,13 @@ void FrmMain::cmdUpload_Click() {
     txtStat1->clear();
     EnsureConnected();
     if (!usesLocation(doc_.iLogoKind)) {
-        UploadLogo(logoTransferValues().iLogoLocation);
+        UploadLogo(shared_.iLogoLocation);
         return;
     }
-    FrmPicIndex dialog(this);
+    FrmPicIndex dialog(shared_, this);
     dialog.exec();
-    if (logoTransferValues().iLogoLocation != LogoTransferValues::kNoLocation) {
-        UploadLogo(logoTransferValues().iLogoLocation);
+    if (shared_.iLogoLocation != SharedValues::kNoLocation) {
+        UploadLogo(shared_.iLogoLocation);
     }
 }
 
@@ -108,7 +107,7 @@ void FrmMain::UploadLogo(qint16 iLocation) {
     runStep([&] { type = logo->LogoType(); });
     if (type != fbOperatorLogo && type != fbStartupLogo) {
         runStep([&] { logo->setCallerGroupNumber(iLocation); });
-        runStep([&] { logo->setMessageText(logoTransferValues().sPictureText); });
+        runStep([&] { logo->setMessageText(shared_.sPictureText); });
     }
     // an upload that throws is a failure whatever LastError still holds
     bool ok = runStep([&] { logo->Upload(); });

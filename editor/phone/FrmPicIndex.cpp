@@ -7,11 +7,10 @@
 #include <QPushButton>
 
 #include "phone/LogoLocationText.h"
-#include "phone/LogoTransferValues.h"
 
 namespace glyphsmith {
 
-FrmPicIndex::FrmPicIndex(QWidget *parent) : QDialog(parent) {
+FrmPicIndex::FrmPicIndex(SharedValues &values, QWidget *parent) : QDialog(parent), values_(values) {
     setObjectName(QStringLiteral("frmPicIndex"));
     setWindowTitle(QStringLiteral("Picture Logo"));
     setModal(true);
@@ -48,16 +47,15 @@ FrmPicIndex::FrmPicIndex(QWidget *parent) : QDialog(parent) {
     txtIndex->selectAll();
     txtIndex->setFocus();
 
-    logoTransferValues().iLogoLocation = LogoTransferValues::kNoLocation;
-    logoTransferValues().sPictureText.clear();
+    values_.iLogoLocation = SharedValues::kNoLocation;
+    values_.sPictureText.clear();
 }
 
 void FrmPicIndex::cmdOK_Click() {
-    LogoTransferValues &values = logoTransferValues();
     if (!txtIndex->text().isEmpty()) {
-        values.iLogoLocation = locationFromText(txtIndex->text());
+        values_.iLogoLocation = locationFromText(txtIndex->text());
     }
-    values.sPictureText = txtPicInfo->toPlainText();
+    values_.sPictureText = txtPicInfo->toPlainText();
     accept();
 }
 

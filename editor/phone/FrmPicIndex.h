@@ -1,10 +1,12 @@
 // "Picture Logo": asks for the phone location and the text of a caller-group
 // logo or picture message to upload. Modal, created afresh for every
 // question; creating it sets the shared location to "no choice" and the
-// shared picture text to "" (LogoTransferValues).
+// shared picture text to "".
 #pragma once
 
 #include <QDialog>
+
+#include "shell/SharedValues.h"
 
 class QLabel;
 class QLineEdit;
@@ -16,7 +18,8 @@ namespace glyphsmith {
 class FrmPicIndex : public QDialog {
     Q_OBJECT
 public:
-    explicit FrmPicIndex(QWidget *parent = nullptr);
+    // `values` outlives the dialog; it receives the location and the text.
+    explicit FrmPicIndex(SharedValues &values, QWidget *parent = nullptr);
 
     // OK (also Enter anywhere, in the text box included; Ctrl+Enter starts a
     // new line there): a non-empty number becomes the location
@@ -35,6 +38,9 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    SharedValues &values_;
 };
 
 }  // namespace glyphsmith

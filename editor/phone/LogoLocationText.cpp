@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "phone/LogoTransferValues.h"
+#include "shell/SharedValues.h"
 
 namespace glyphsmith {
 
@@ -109,7 +109,7 @@ qint16 locationFromText(const QString &text) {
     const double location = std::nearbyint(leadingNumber(text) - 1.0);
     if (!std::isfinite(location) || location < std::numeric_limits<qint16>::min() ||
         location > std::numeric_limits<qint16>::max()) {
-        return LogoTransferValues::kNoLocation;
+        return SharedValues::kNoLocation;
     }
     return static_cast<qint16>(location);
 }

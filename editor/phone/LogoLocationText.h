@@ -16,7 +16,7 @@ double leadingNumber(const QString &text);
 // The 0-based location for a typed 1-based number: its value minus 1,
 // rounded to the nearest whole number with halves going to the even one ("1"
 // gives 0, "2.5" gives 1, "abc" gives -1). A result outside the 16-bit range
-// gives LogoTransferValues::kNoLocation.
+// gives SharedValues::kNoLocation.
 qint16 locationFromText(const QString &text);
 
 }  // namespace glyphsmith

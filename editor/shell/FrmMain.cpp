@@ -18,6 +18,7 @@
 #include "phone/PendingControlCalls.h"
 #include "shell/Artwork.h"
 #include "shell/FirstRunSetup.h"
+#include "shell/HandlerScope.h"
 #include "shell/Resources.h"
 #include "shell/Settings.h"
 #include "velkor17/VelkorControl.h"
@@ -125,7 +126,27 @@ void FrmMain::setHourglass(bool on) {
     }
 }
 
+void FrmMain::enterHandler() {
+    ++busy_;
+}
+
+void FrmMain::leaveHandler() {
+    if (--busy_ == 0 && deleteDeferred_) {
+        deleteDeferred_ = false;
+        deleteLater();
+    }
+}
+
+bool FrmMain::event(QEvent *event) {
+    if (event->type() == QEvent::DeferredDelete && busy_ > 0) {
+        deleteDeferred_ = true;
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
 void FrmMain::startUp() {
+    const HandlerScope busy(*this);
     Form_Load();
     Form_Initialize();
 }
@@ -140,7 +161,7 @@ void FrmMain::Form_Load() {
     show();
     cmdPencil_Click();
     doc_.iLogoKind = kOperatorLogo;
-    sPhonebookNumber.clear();
+    shared_.sPhonebookNumber.clear();
     tmrTimes_Timer();
     tmrTimes->start();
     show();
@@ -170,7 +191,7 @@ void FrmMain::Form_Initialize() {
     if (!kindChosen) {
         optOperator_Click();
     }
-    sSMSC = ReadMessageCentre(Velk);
+    shared_.sSMSC = ReadMessageCentre(Velk);
 }
 
 void FrmMain::closeEvent(QCloseEvent *event) {

@@ -34,6 +34,7 @@
 #include "canvas/SelectionState.h"
 #include "canvas/ToolState.h"
 #include "shell/EditorEnvironment.h"
+#include "shell/SharedValues.h"
 
 class QAction;
 class QButtonGroup;
@@ -245,13 +246,13 @@ public:
     QTimer *Timer1 = nullptr;            // 500 ms selection outline, off at start
     QTimer *tmrChkConnection = nullptr;  // 60000 ms, never enabled
 
-    // ---- editor state shared with the other windows ----
-    QString sPhonebookNumber;  // number picked in the phonebook dialog
-    QString sSMSC;             // the message centre read at start-up
-    QImage picTest;            // scratch picture of the screen capture
+    // The values the windows hand to each other; lives as long as the window.
+    SharedValues &sharedValues() { return shared_; }
+    QImage picTest;  // scratch picture of the screen capture
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -265,10 +266,16 @@ private:
     // Places the kind-dependent controls and sizes the window.
     void applyLayout(const KindLayout &layout);
     // The kind switch shared by the four option buttons.
-    void switchKind(int kind);
+    void switchKind(LogoKind kind);
     // Hourglass (true) or normal (false) mouse pointer over the application.
     void setHourglass(bool on);
     void setConnectionIcon(int id);
+    // Handlers that let window messages run (connect, dialogs) hold the
+    // window busy: a close that arrives meanwhile closes the window, but its
+    // deletion waits until the outermost handler returns.
+    void enterHandler();
+    void leaveHandler();
+    friend class HandlerScope;
     // Drawing side (canvas/): controls, the steps every tool button shares,
     // the parts of the mouse handlers, the commit after a shape.
     void buildDrawingControls();
@@ -276,6 +283,8 @@ private:
     bool beyondView(float X, float Y) const;
     void commitDrawing();
     void releaseShape(float X, float Y);
+    // Pencil and eraser: the segment from the stroke's last cell to `cell`.
+    void penTo(QPoint cell);
     void textToolPress(float X, float Y);
     void floodFillPress(float X, float Y);
     void selectorMouseDown(float X, float Y);
@@ -290,12 +299,15 @@ private:
     QString commandLine_;
     QString helpFilePath_;  // "HelpFilePath", read at load
     LogoDocument doc_;
+    SharedValues shared_;
     QWidget *client_ = nullptr;
     QButtonGroup *kindGroup_ = nullptr;
     QButtonGroup *cutCopyGroup_ = nullptr;
     int clientHeight_ = 0;
     bool hourglass_ = false;
     bool connecting_ = false;
+    int busy_ = 0;
+    bool deleteDeferred_ = false;
     bool unloaded_ = false;
     QPointer<FrmAbout> frmAbout_;
     QPointer<HelpWindow> help_;

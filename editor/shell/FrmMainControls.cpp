@@ -19,6 +19,7 @@
 #include "shell/Artwork.h"
 #include "shell/ButtonIcons.h"
 #include "shell/FrmMain.h"
+#include "shell/HandlerScope.h"
 #include "shell/PixelTextLabel.h"
 
 namespace glyphsmith {
@@ -102,6 +103,13 @@ void FrmMain::buildMenus() {
     mnuContents = makeAction(mnuHelp, "mnuContents", "&Contents");
     nameSeparator(mnuHelp, "mnubar1");
     mnuAbout = makeAction(mnuHelp, "mnuAbout", "&About");
+
+    // the platform's own keys for the file commands
+    mnuNew->setShortcut(QKeySequence::New);
+    mnuOpen->setShortcut(QKeySequence::Open);
+    mnuSave->setShortcut(QKeySequence::Save);
+    mnuSaveAs->setShortcut(QKeySequence::SaveAs);
+    mnuExit->setShortcut(QKeySequence::Quit);
 }
 
 void FrmMain::buildToolbar() {
@@ -136,6 +144,7 @@ void FrmMain::buildToolbar() {
         x += 28;
     }
     cmdUndo->setEnabled(false);
+    cmdUndo->setShortcut(QKeySequence::Undo);
 
     lblEdit = new QLabel(QStringLiteral("Icon being Edited:"), client_);
     lblEdit->setObjectName(QStringLiteral("lblEdit"));
@@ -277,7 +286,10 @@ void FrmMain::buildStatusBar() {
 
 void FrmMain::connectHandlers() {
     const auto onAction = [this](QAction *a, void (FrmMain::*handler)()) {
-        connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+        connect(a, &QAction::triggered, this, [this, handler] {
+            const HandlerScope busy(*this);
+            (this->*handler)();
+        });
     };
     onAction(mnuNew, &FrmMain::mnuNew_Click);
     onAction(mnuOpen, &FrmMain::mnuOpen_Click);
@@ -298,7 +310,10 @@ void FrmMain::connectHandlers() {
     onAction(mnuAbout, &FrmMain::mnuAbout_Click);
 
     const auto onClick = [this](QAbstractButton *b, void (FrmMain::*handler)()) {
-        connect(b, &QAbstractButton::clicked, this, [this, handler] { (this->*handler)(); });
+        connect(b, &QAbstractButton::clicked, this, [this, handler] {
+            const HandlerScope busy(*this);
+            (this->*handler)();
+        });
     };
     onClick(cmdNew, &FrmMain::cmdNew_Click);
     onClick(cmdOpen, &FrmMain::cmdOpen_Click);
@@ -331,7 +346,12 @@ void FrmMain::connectHandlers() {
     onClick(cmdFlipHorizontal, &FrmMain::cmdFlipHorizontal_Click);
     onClick(cmdInverse, &FrmMain::cmdInverse_Click);
 
-    connect(picContainer, &ZoomView::mouseDown, this, &FrmMain::picContainer_MouseDown);
+    // the text tool's press opens a dialog: the press holds the window busy
+    connect(picContainer, &ZoomView::mouseDown, this,
+            [this](qint16 button, qint16 shift, float x, float y) {
+                const HandlerScope busy(*this);
+                picContainer_MouseDown(button, shift, x, y);
+            });
     connect(picContainer, &ZoomView::mouseMove, this, &FrmMain::picContainer_MouseMove);
     connect(picContainer, &ZoomView::mouseUp, this, &FrmMain::picContainer_MouseUp);
     connect(picContainer, &ZoomView::keyDown, this, &FrmMain::picContainer_KeyDown);
@@ -339,8 +359,7 @@ void FrmMain::connectHandlers() {
     connect(Timer1, &QTimer::timeout, this, &FrmMain::Timer1_Timer);
     // tmrChkConnection is never enabled and has no handler.
 
-    // F1 opens the help file anywhere in the window (the menu entries
-    // themselves carry no shortcut keys)
+    // F1 opens the help file anywhere in the window
     auto *f1 = new QShortcut(QKeySequence::HelpContents, this);
     connect(f1, &QShortcut::activated, this, &FrmMain::mnuContents_Click);
 }

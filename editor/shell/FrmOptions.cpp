@@ -93,7 +93,7 @@ void FrmOptions::Form_Load(PortProber *ports) {
     cmbPort_->setEditText(port);
 
     cmbLogoScreens_->clear();
-    for (int kind = 0; kind < kLogoKindCount; ++kind) {
+    for (const LogoKind kind : kAllLogoKinds) {
         cmbLogoScreens_->addItem(QString::fromLatin1(logoKindInfo(kind).settingName));
     }
     cmbLogoScreens_->setEditText(ReadSetting(settingsFile_, runStatus(),

@@ -46,6 +46,11 @@ void FrmSplash::Timer1_Timer() {
     close();
 }
 
+void FrmSplash::closeEvent(QCloseEvent *event) {
+    Timer1_Timer();
+    QWidget::closeEvent(event);
+}
+
 void FrmSplash::paintEvent(QPaintEvent *) {
     QPainter p(this);
     p.drawPixmap(0, 0, Artwork::splash());

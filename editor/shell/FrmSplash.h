@@ -30,6 +30,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    // A close from outside (the window manager) hands over like the timer.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     QTimer Timer1;

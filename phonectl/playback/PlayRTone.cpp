@@ -9,15 +9,11 @@
 #include "RingTonePlayer.h"
 #include "SynthPlaybackOutput.h"
 #include "WavFile.h"
+#include "phoneeng.h"
 
 namespace velkor17::PlayRTone {
 
 namespace {
-
-constexpr qint16 kOk = 0;
-constexpr qint16 kBadArgument = 6;
-constexpr qint16 kFileOpen = 7;
-constexpr qint16 kFileWrite = 9;
 
 // The live output, made on first use. Its audio objects must go before the
 // application object, so it is released by a post routine of the application.
@@ -126,7 +122,7 @@ void Play(RingToneSource &tone, qint32 device, bool &stopFlag) {
 
 qint16 RenderToWav(RingToneSource &tone, qint32 device, const QString &path) {
     if (device != RingTonePlayer::kSpeaker && device != RingTonePlayer::kMidi) {
-        return kBadArgument;
+        return PE_BAD_ARGUMENT;
     }
     BufferSampleSink sink;
     SynthPlaybackOutput output(sink);
@@ -140,13 +136,13 @@ qint16 RenderToWav(RingToneSource &tone, qint32 device, const QString &path) {
     audio.samples = sink.samples();
     switch (WavFile::write(path, audio)) {
         case WavFile::WriteStatus::Ok:
-            return kOk;
+            return PE_OK;
         case WavFile::WriteStatus::CannotOpen:
-            return kFileOpen;
+            return PE_FILE_OPEN;
         case WavFile::WriteStatus::CannotWrite:
             break;
     }
-    return kFileWrite;
+    return PE_FILE_WRITE;
 }
 
 }  // namespace velkor17::PlayRTone

@@ -4,12 +4,9 @@
 
 #include "SampleSink.h"
 #include "SquareWave.h"
+#include "phoneeng.h"
 
 namespace velkor17 {
-
-namespace {
-constexpr qint16 kNotSupported = 5;
-}
 
 SynthPlaybackOutput::SynthPlaybackOutput(SampleSink &sink, QStringList soundFonts,
                                          PhoneToneFunction phone)
@@ -65,7 +62,7 @@ void SynthPlaybackOutput::midiClose() {
 
 qint16 SynthPlaybackOutput::phoneTone(qint32 kind, qint32 tone, qint32 ms) {
     if (!phone_) {
-        return kNotSupported;
+        return PE_NOT_SUPPORTED;
     }
     return phone_(kind, tone, ms);
 }

@@ -50,8 +50,20 @@ TEST_F(VirtualPhoneTest, StartUpGatesTransfersOnThePhonesOwnCapabilitiesAndReads
     w.optPicture_Click();
     EXPECT_EQ(w.cmdDownload->isEnabled(), caps.contains(QLatin1Char('P')));
     // start-up reads the message centre
-    EXPECT_FALSE(w.sSMSC.isEmpty());
-    EXPECT_EQ(w.sSMSC, w.Velk->SMS()->SMSMessageCenter());
+    EXPECT_FALSE(w.sharedValues().sSMSC.isEmpty());
+    EXPECT_EQ(w.sharedValues().sSMSC, w.Velk->SMS()->SMSMessageCenter());
+}
+
+TEST_F(VirtualPhoneTest, AReconnectKeepsTheKindsCapabilityGate) {
+    home.env.phoneCapabilities = [] { return QStringLiteral("O"); };
+    FrmMain &w = start();
+    w.optPicture_Click();
+    ASSERT_FALSE(w.cmdUpload->isEnabled());
+    w.Velk->Disconnect();
+    w.EnsureConnected();
+    ASSERT_EQ(w.txtStat1->text(), QStringLiteral("Ready"));
+    EXPECT_FALSE(w.cmdUpload->isEnabled());
+    EXPECT_FALSE(w.cmdDownload->isEnabled());
 }
 
 TEST_F(VirtualPhoneTest, GuardLeavesALiveLinkAloneAndRestartIsQuiet) {

@@ -19,7 +19,7 @@ TEST(FileFiltersTest, FilterListsAndTheKindsPreselection) {
                      "Nokia Startup Logo (*.NSL)", "Glyphsmith Picture Logo (*.GSP)"}));
     // 1-based filter numbers, by kind.
     const std::pair<int, int> filters[] = {{1, 2}, {2, 3}, {4, 5}, {3, 4}};
-    for (int kind = 0; kind < kLogoKindCount; ++kind) {
+    for (const LogoKind kind : kAllLogoKinds) {
         EXPECT_EQ(openFilterForKind(kind), filters[kind].first) << kind;
         EXPECT_EQ(saveFilterForKind(kind), filters[kind].second) << kind;
     }
@@ -28,7 +28,7 @@ TEST(FileFiltersTest, FilterListsAndTheKindsPreselection) {
 TEST(FileFiltersTest, ExtensionFollowsTheFilterAndAllFilesTheKind) {
     const char *byFilter[] = {".NOL", ".NGG", ".NSL", ".GSP"};  // filters 2 to 5
     const char *byKind[] = {".NOL", ".NGG", ".GSP", ".NSL"};    // "All Files" and others
-    for (int kind = 0; kind < kLogoKindCount; ++kind) {
+    for (const LogoKind kind : kAllLogoKinds) {
         for (int filter = 2; filter <= 5; ++filter) {
             EXPECT_EQ(saveExtensionFor(filter, kind), byFilter[filter - 2]) << filter;
         }

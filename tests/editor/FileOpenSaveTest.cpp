@@ -11,7 +11,9 @@
 #include "FileTestSupport.h"
 #include "MainWindowTest.h"
 #include "PixelCheck.h"
+#include "canvas/LogoKind.h"
 #include "files/LogoFileFilters.h"
+#include "velkor17/FBLogo.h"
 #include "velkor17/VelkorControl.h"
 
 using namespace glyphsmith;
@@ -344,8 +346,11 @@ TEST_P(RoundTripTest, SavedLogoOpensAgainPixelForPixel) {
     const Pattern p = patternForKind(kind, 100 + kind);
     drawPattern(doc(), p);
     doc().bModified = true;
+    // whatever kind the logo object held before, the save gives it this one
+    w().Velk->Logo()->setLogoType(kind == kOperatorLogo ? fbStartupLogo : fbOperatorLogo);
     saveFile(in(QString::fromLatin1(name)));
     ASSERT_FALSE(doc().bModified);
+    EXPECT_EQ(int(w().Velk->Logo()->LogoType()), fbLogoTypeForKind(LogoKind(kind)));
     const QString saved = doc().sLogoPath;
     ASSERT_TRUE(QFileInfo::exists(saved)) << saved.toStdString();
 

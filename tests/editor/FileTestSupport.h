@@ -32,7 +32,7 @@ inline Pattern randomPattern(int width, int height, quint32 seed) {
 }
 
 inline Pattern patternForKind(int kind, quint32 seed) {
-    const LogoKindInfo &info = logoKindInfo(kind);
+    const LogoKindInfo &info = logoKindInfo(LogoKind(kind));
     return randomPattern(info.width, info.height, seed);
 }
 

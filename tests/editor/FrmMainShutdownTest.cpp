@@ -5,6 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
+#include <QPushButton>
+#include <functional>
 
 #include "FileDialogScript.h"
 #include "MainWindowTest.h"
@@ -79,6 +82,46 @@ TEST_F(ShutdownTest, OtherEditorWindowsAreClosed) {
     EXPECT_FALSE(background.isVisible());
     EXPECT_FALSE(splash.isVisible());
     EXPECT_TRUE(unrelated.isVisible());
+}
+
+// A close that arrives while a handler lets window messages run (the
+// reconnect guard on a dead link) waits for the handler: the window is never
+// deleted under it, and closes afterwards.
+TEST(ShutdownDuringHandlerTest, TheWindowOutlivesItsOwnHandlers) {
+    using Run = std::function<void(FrmMain &)>;
+    const std::pair<const char *, Run> handlers[] = {
+        {"start-up", [](FrmMain &w) { w.startUp(); }},
+        {"New", [](FrmMain &w) { w.cmdNew->click(); }},
+        {"Open", [](FrmMain &w) { w.mnuOpen->trigger(); }},
+        {"Save", [](FrmMain &w) { w.CmdSave->click(); }},
+        {"Download", [](FrmMain &w) { w.cmdDownload->click(); }},
+        {"Upload", [](FrmMain &w) { w.cmdUpload->click(); }},
+        {"Restart", [](FrmMain &w) { w.mnuRestart->trigger(); }},
+    };
+    glyphsmith::test::EditorHome home;
+    home.writeSettings({});
+    for (const auto &[name, run] : handlers) {
+        auto *w = new FrmMain(home.env);
+        w->setAttribute(Qt::WA_DeleteOnClose);
+        QPointer<FrmMain> alive(w);
+        if (std::string(name) != "start-up") {
+            w->startUp();
+            w->cmdUpload->setEnabled(true);  // as a capability gate would leave them
+            w->cmdDownload->setEnabled(true);
+        }
+        glyphsmith::test::ModalScript script;  // the file dialogs of Open and Save
+        script.cancel();
+        QMetaObject::invokeMethod(
+            w, [w] { w->close(); }, Qt::QueuedConnection);
+        run(*w);
+        ASSERT_TRUE(alive) << name << ": deleted under its own handler";
+        for (int i = 0; i < 20 && alive; ++i) {
+            QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        EXPECT_FALSE(alive) << name << ": the close was lost";
+        delete alive.data();
+    }
 }
 
 }  // namespace

@@ -123,15 +123,15 @@ TEST(LogoKindTest, KindsHaveTheirSizesLettersLibraryTypesAndSettingNames) {
                         {2, 72, 28, 'P', 4, "PictureMessage Logo"},
                         {3, 84, 48, 'S', 1, "Startup Logo"}};
     for (const Row &r : rows) {
-        const LogoKindInfo &info = logoKindInfo(r.kind);
+        const LogoKindInfo &info = logoKindInfo(LogoKind(r.kind));
         EXPECT_EQ(info.width, r.w);
         EXPECT_EQ(info.height, r.h);
         EXPECT_EQ(info.capability, QLatin1Char(r.letter));
-        EXPECT_EQ(fbLogoTypeForKind(r.kind), r.type);
+        EXPECT_EQ(fbLogoTypeForKind(LogoKind(r.kind)), r.type);
         EXPECT_EQ(kindFromSettingName(QString::fromLatin1(r.setting)), LogoKind(r.kind));
     }
-    EXPECT_EQ(logoKindInfo(7).kind, kOperatorLogo);
-    EXPECT_EQ(logoKindInfo(-1).kind, kOperatorLogo);
+    EXPECT_EQ(logoKindInfo(LogoKind(7)).kind, kOperatorLogo);
+    EXPECT_EQ(logoKindInfo(LogoKind(-1)).kind, kOperatorLogo);
     // Setting names match exactly.
     for (const char *name : {"startup logo", "startup", "Startup Logo ", ""}) {
         EXPECT_FALSE(kindFromSettingName(QString::fromLatin1(name))) << name;
@@ -143,7 +143,7 @@ TEST(LogoKindTest, CapabilityLettersAreCaseSensitive) {
     EXPECT_FALSE(transferAllowed(QStringLiteral("OS"), kCallerGroupLogo));
     EXPECT_FALSE(transferAllowed(QStringLiteral("OS"), kPictureMessage));
     EXPECT_TRUE(transferAllowed(QStringLiteral("OS"), kStartupLogo));
-    for (int kind = 0; kind < kLogoKindCount; ++kind) {
+    for (const LogoKind kind : kAllLogoKinds) {
         EXPECT_FALSE(transferAllowed(QStringLiteral("ocps"), kind));
         EXPECT_FALSE(transferAllowed(QString(), kind));
         EXPECT_TRUE(transferAllowed(QStringLiteral("KOCPSR?"), kind));

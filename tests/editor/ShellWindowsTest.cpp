@@ -43,6 +43,12 @@ TEST(FrmSplashTest, ShowsForThreeSecondsAtMostAndEndsOnce) {
     QTest::mouseClick(clicked, Qt::LeftButton);
     clicked->Timer1_Timer();
     EXPECT_EQ(once.count(), 1);
+    // closed by the window manager: it hands over all the same
+    auto *closed = new FrmSplash;
+    QSignalSpy handedOver(closed, &FrmSplash::finished);
+    closed->showCentred();
+    closed->close();
+    EXPECT_EQ(handedOver.count(), 1);
 }
 
 TEST(FrmAboutTest, CaptionNamesTheApplicationAndOkCloses) {

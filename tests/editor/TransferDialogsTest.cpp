@@ -9,19 +9,20 @@
 
 #include "phone/FrmInputIndex.h"
 #include "phone/FrmPicIndex.h"
-#include "phone/LogoTransferValues.h"
+#include "shell/SharedValues.h"
 
 using namespace glyphsmith;
 
 namespace {
 
-LogoTransferValues &values() {
-    return logoTransferValues();
+SharedValues &values() {
+    static SharedValues shared;
+    return shared;
 }
 
 TEST(TransferDialogsTest, InputIndexCarriesItsCaptionFieldsAndResetsTheLocation) {
     values().iLogoLocation = 5;
-    FrmInputIndex dialog;
+    FrmInputIndex dialog(values());
     EXPECT_EQ(dialog.objectName(), "frmInputIndex");
     EXPECT_EQ(dialog.windowTitle(), "Enter Logo Location");
     EXPECT_EQ(dialog.lblIndex->text(), "Logo number:");
@@ -30,28 +31,28 @@ TEST(TransferDialogsTest, InputIndexCarriesItsCaptionFieldsAndResetsTheLocation)
     EXPECT_EQ(dialog.cmdOK->text(), "OK");
     EXPECT_EQ(dialog.cmdCancel->text(), "Cancel");
     EXPECT_TRUE(dialog.isModal());
-    EXPECT_EQ(values().iLogoLocation, LogoTransferValues::kNoLocation);
+    EXPECT_EQ(values().iLogoLocation, SharedValues::kNoLocation);
 }
 
 TEST(TransferDialogsTest, InputIndexOkTakesTheNumberMinusOneCancelNone) {
     const std::pair<const char *, qint16> cases[] = {{"1", 0},    {"3", 2}, {"0", -1}, {"abc", -1},
                                                      {"100", 99}, {"", 99}, {"2.5", 2}};
     for (const auto &[text, location] : cases) {
-        FrmInputIndex dialog;
+        FrmInputIndex dialog(values());
         dialog.txtIndex->setText(QString::fromLatin1(text));
         dialog.cmdOK->click();
         EXPECT_EQ(values().iLogoLocation, location) << text;
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
     }
-    FrmInputIndex dialog;  // Cancel leaves no location
+    FrmInputIndex dialog(values());  // Cancel leaves no location
     dialog.txtIndex->setText(QStringLiteral("4"));
     dialog.cmdCancel->click();
-    EXPECT_EQ(values().iLogoLocation, LogoTransferValues::kNoLocation);
+    EXPECT_EQ(values().iLogoLocation, SharedValues::kNoLocation);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }
 
 TEST(TransferDialogsTest, EnterInTheNumberBoxIsOk) {
-    FrmInputIndex dialog;
+    FrmInputIndex dialog(values());
     dialog.show();
     dialog.txtIndex->setText(QStringLiteral("4"));
     QTest::keyClick(dialog.txtIndex, Qt::Key_Return);
@@ -62,7 +63,7 @@ TEST(TransferDialogsTest, EnterInTheNumberBoxIsOk) {
 TEST(TransferDialogsTest, PicIndexCarriesItsCaptionFieldsAndResetsBothValues) {
     values().iLogoLocation = 5;
     values().sPictureText = QStringLiteral("old");
-    FrmPicIndex dialog;
+    FrmPicIndex dialog(values());
     EXPECT_EQ(dialog.objectName(), "frmPicIndex");
     EXPECT_EQ(dialog.windowTitle(), "Picture Logo");
     EXPECT_EQ(dialog.lblIndex->text(), "Logo number:");
@@ -72,15 +73,14 @@ TEST(TransferDialogsTest, PicIndexCarriesItsCaptionFieldsAndResetsBothValues) {
     EXPECT_TRUE(dialog.txtPicInfo->toPlainText().isEmpty());
     EXPECT_EQ(dialog.cmdOK->text(), "OK");
     EXPECT_EQ(dialog.cmdCancel->text(), "Cancel");
-    EXPECT_EQ(values().iLogoLocation, LogoTransferValues::kNoLocation);
+    EXPECT_EQ(values().iLogoLocation, SharedValues::kNoLocation);
     EXPECT_TRUE(values().sPictureText.isEmpty());
 }
 
 TEST(TransferDialogsTest, PicIndexOkTakesTextEvenWithoutANumber) {
-    const std::pair<const char *, qint16> cases[] = {{"2", 1},
-                                                     {"", LogoTransferValues::kNoLocation}};
+    const std::pair<const char *, qint16> cases[] = {{"2", 1}, {"", SharedValues::kNoLocation}};
     for (const auto &[number, location] : cases) {
-        FrmPicIndex dialog;
+        FrmPicIndex dialog(values());
         dialog.txtIndex->setText(QString::fromLatin1(number));
         dialog.txtPicInfo->setPlainText(QStringLiteral("Hi ") + number);
         dialog.cmdOK->click();
@@ -90,7 +90,7 @@ TEST(TransferDialogsTest, PicIndexOkTakesTextEvenWithoutANumber) {
 }
 
 TEST(TransferDialogsTest, EnterInThePictureTextIsOkAndCtrlEnterANewLine) {
-    FrmPicIndex dialog;
+    FrmPicIndex dialog(values());
     dialog.show();
     dialog.txtIndex->setText(QStringLiteral("3"));
     dialog.txtPicInfo->setFocus();

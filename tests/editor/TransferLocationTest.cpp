@@ -2,13 +2,13 @@
 #include <gtest/gtest.h>
 
 #include "phone/LogoLocationText.h"
-#include "phone/LogoTransferValues.h"
+#include "shell/SharedValues.h"
 
 using namespace glyphsmith;
 
 namespace {
 
-constexpr qint16 kNone = LogoTransferValues::kNoLocation;
+constexpr qint16 kNone = SharedValues::kNoLocation;
 
 TEST(TransferLocationTest, LeadingNumberReadsWhatTheTextBeginsWith) {
     // Blanks anywhere are ignored; "&H" and "&O" are hexadecimal and octal;

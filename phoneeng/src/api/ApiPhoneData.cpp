@@ -1,6 +1,7 @@
 // The phone data group: identity, network and state of the current phone.
 #include "phone/ApiSupport.h"
 #include "phoneeng.h"
+#include "util/Barrier.h"
 
 using namespace phoneeng;
 
@@ -31,85 +32,109 @@ void clearField(char *buf, int32_t len) {
 extern "C" {
 
 int16_t getimei(char *buf, int32_t len) {
-    return identityText(buf, len, [](const PhoneIdentity &id) { return id.imei; });
+    return barrier(int16_t{PE_NOT_SUPPORTED}, [&]() -> int16_t {
+        return identityText(buf, len, [](const PhoneIdentity &id) { return id.imei; });
+    });
 }
 
 int16_t getmodel(char *buf, int32_t len) {
-    return identityText(buf, len, [](const PhoneIdentity &id) { return id.modelCode; });
+    return barrier(int16_t{PE_NOT_SUPPORTED}, [&]() -> int16_t {
+        return identityText(buf, len, [](const PhoneIdentity &id) { return id.modelCode; });
+    });
 }
 
 int16_t getrevision(char *buf, int32_t len) {
-    return identityText(buf, len, [](const PhoneIdentity &id) { return id.revision; });
+    return barrier(int16_t{PE_NOT_SUPPORTED}, [&]() -> int16_t {
+        return identityText(buf, len, [](const PhoneIdentity &id) { return id.revision; });
+    });
 }
 
 int16_t getswdate(char *buf, int32_t len) {
-    return identityText(buf, len, [](const PhoneIdentity &id) { return id.softwareDate; });
+    return barrier(int16_t{PE_NOT_SUPPORTED}, [&]() -> int16_t {
+        return identityText(buf, len, [](const PhoneIdentity &id) { return id.softwareDate; });
+    });
 }
 
 int16_t lookupmodel(char *buf, int32_t len) {
-    return identityText(buf, len, [](const PhoneIdentity &id) {
-        return id.modelCode + "\t" + id.maker + "\t" + id.modelName;
+    return barrier(int16_t{PE_NOT_SUPPORTED}, [&]() -> int16_t {
+        return identityText(buf, len, [](const PhoneIdentity &id) {
+            return id.modelCode + "\t" + id.maker + "\t" + id.modelName;
+        });
     });
 }
 
 int16_t getmodelcapabilities(char *buf, int32_t len) {
-    return identityText(buf, len, [](const PhoneIdentity &id) { return id.capabilities; });
+    return barrier(int16_t{PE_NOT_SUPPORTED}, [&]() -> int16_t {
+        return identityText(buf, len, [](const PhoneIdentity &id) { return id.capabilities; });
+    });
 }
 
 int16_t lookupnetwork(char *buf, int32_t len) {
-    return textFromPhone(buf, len, [](Phone &phone, PhoneLink &, std::string &text) {
-        const NetworkStatus n = phone.network();
-        text = n.providerName + "\t" + n.country + "\t" + n.serviceCentre;
-        return PE_OK;
+    return barrier(int16_t{PE_NOT_SUPPORTED}, [&]() -> int16_t {
+        return textFromPhone(buf, len, [](Phone &phone, PhoneLink &, std::string &text) {
+            const NetworkStatus n = phone.network();
+            text = n.providerName + "\t" + n.country + "\t" + n.serviceCentre;
+            return PE_OK;
+        });
     });
 }
 
 int16_t getnetworkinfo(char *code, int32_t codelen, char *cell, int32_t celllen, char *area,
                        int32_t arealen) {
-    if (!fieldOk(code, codelen) || !fieldOk(cell, celllen) || !fieldOk(area, arealen)) {
-        return PE_BAD_ARGUMENT;
-    }
-    clearField(code, codelen);
-    clearField(cell, celllen);
-    clearField(area, arealen);
-    return withPhone([&](Phone &phone, PhoneLink &) -> int16_t {
-        const NetworkStatus n = phone.network();
-        if (codelen > 0) {
-            textOut(code, codelen, n.providerCode);
+    return barrier(int16_t{PE_NOT_SUPPORTED}, [&]() -> int16_t {
+        if (!fieldOk(code, codelen) || !fieldOk(cell, celllen) || !fieldOk(area, arealen)) {
+            return PE_BAD_ARGUMENT;
         }
-        if (celllen > 0) {
-            textOut(cell, celllen, n.cellId);
-        }
-        if (arealen > 0) {
-            textOut(area, arealen, n.areaCode);
-        }
-        return PE_OK;
+        clearField(code, codelen);
+        clearField(cell, celllen);
+        clearField(area, arealen);
+        return withPhone([&](Phone &phone, PhoneLink &) -> int16_t {
+            const NetworkStatus n = phone.network();
+            if (codelen > 0) {
+                textOut(code, codelen, n.providerCode);
+            }
+            if (celllen > 0) {
+                textOut(cell, celllen, n.cellId);
+            }
+            if (arealen > 0) {
+                textOut(area, arealen, n.areaCode);
+            }
+            return PE_OK;
+        });
     });
 }
 
 int16_t getrflevel(int32_t *v) {
-    return withPhone([&](Phone &phone, PhoneLink &) -> int16_t {
-        valueOut(v, phone.network().rfLevel);
-        return PE_OK;
+    return barrier(int16_t{PE_NOT_SUPPORTED}, [&]() -> int16_t {
+        return withPhone([&](Phone &phone, PhoneLink &) -> int16_t {
+            valueOut(v, phone.network().rfLevel);
+            return PE_OK;
+        });
     });
 }
 
 int16_t getbatterylevel(int32_t *v) {
-    return withPhone([&](Phone &phone, PhoneLink &) -> int16_t {
-        valueOut(v, phone.network().batteryLevel);
-        return PE_OK;
+    return barrier(int16_t{PE_NOT_SUPPORTED}, [&]() -> int16_t {
+        return withPhone([&](Phone &phone, PhoneLink &) -> int16_t {
+            valueOut(v, phone.network().batteryLevel);
+            return PE_OK;
+        });
     });
 }
 
 int32_t uses_acdc_power(void) {
-    return withPhone<int32_t>(
-        0, [](Phone &phone, PhoneLink &) { return phone.network().mainsPower ? 1 : 0; });
+    return barrier(int32_t{0}, [&]() -> int32_t {
+        return withPhone<int32_t>(
+            0, [](Phone &phone, PhoneLink &) { return phone.network().mainsPower ? 1 : 0; });
+    });
 }
 
 int16_t getdisplaystatus(char *buf, int32_t len) {
-    return textFromPhone(buf, len, [](Phone &phone, PhoneLink &, std::string &text) {
-        text = phone.displayStatus();
-        return PE_OK;
+    return barrier(int16_t{PE_NOT_SUPPORTED}, [&]() -> int16_t {
+        return textFromPhone(buf, len, [](Phone &phone, PhoneLink &, std::string &text) {
+            text = phone.displayStatus();
+            return PE_OK;
+        });
     });
 }
 

@@ -7,6 +7,7 @@
 #include "phone/SmsSending.h"
 #include "phoneeng.h"
 #include "ringtone/RingToneBinary.h"
+#include "util/Barrier.h"
 
 using namespace phoneeng;
 
@@ -21,36 +22,42 @@ constexpr int32_t kMaxTone = 65535;  // twice the frequency in Hz
 extern "C" {
 
 int16_t ringtone_upload(int16_t location) {
-    return withPhone([&](Phone &phone, PhoneLink &) {
-        return phone.uploadRingTone(location, engine().ringTone);
+    return barrier(int16_t{PE_NOT_SUPPORTED}, [&]() -> int16_t {
+        return withPhone([&](Phone &phone, PhoneLink &) {
+            return phone.uploadRingTone(location, engine().ringTone);
+        });
     });
 }
 
 int16_t ringtone_sendsms(const char *dest) {
-    std::unique_lock<std::recursive_mutex> lock(engineLock());
-    if (!linkRegistry().currentPhone()) {
-        return PE_NOT_CONNECTED;
-    }
-    const std::vector<uint8_t> payload = encodeRingToneBinary(engine().ringTone);
-    if (payload.empty()) {
-        return PE_BAD_ARGUMENT;  // the tone cannot be expressed as a ring tone binary
-    }
-    return sendSmartMessage(lock, textIn(dest), smartmessage::kPortRingTone, payload);
-}
-
-int16_t play_tone(int32_t kind, int32_t tone, int32_t ms) {
-    {
-        std::lock_guard<std::recursive_mutex> lock(engineLock());
+    return barrier(int16_t{PE_NOT_SUPPORTED}, [&]() -> int16_t {
+        std::unique_lock<std::recursive_mutex> lock(engineLock());
         if (!linkRegistry().currentPhone()) {
             return PE_NOT_CONNECTED;
         }
-    }
-    if (kind != kToneKind || tone < 0 || tone > kMaxTone || ms < 0 || ms > kMaxToneMs) {
-        return PE_BAD_ARGUMENT;
-    }
-    // The virtual buzzer is silent; the call lasts as long as the tone.
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-    return PE_OK;
+        const std::vector<uint8_t> payload = encodeRingToneBinary(engine().ringTone);
+        if (payload.empty()) {
+            return PE_BAD_ARGUMENT;  // the tone cannot be expressed as a ring tone binary
+        }
+        return sendSmartMessage(lock, textIn(dest), smartmessage::kPortRingTone, payload);
+    });
+}
+
+int16_t play_tone(int32_t kind, int32_t tone, int32_t ms) {
+    return barrier(int16_t{PE_NOT_SUPPORTED}, [&]() -> int16_t {
+        {
+            std::lock_guard<std::recursive_mutex> lock(engineLock());
+            if (!linkRegistry().currentPhone()) {
+                return PE_NOT_CONNECTED;
+            }
+        }
+        if (kind != kToneKind || tone < 0 || tone > kMaxTone || ms < 0 || ms > kMaxToneMs) {
+            return PE_BAD_ARGUMENT;
+        }
+        // The virtual buzzer is silent; the call lasts as long as the tone.
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        return PE_OK;
+    });
 }
 
 }  // extern "C"

@@ -1,22 +1,20 @@
-// Entry-point guard for the call set: runs a body under the engine lock and
-// turns any exception (out of memory) into the given error result, so that
-// nothing escapes the C boundary.
+// Entry-point guard for the call set: runs a body under the engine lock
+// behind the exception barrier, so that nothing escapes the C boundary.
 #pragma once
 
 #include <mutex>
 
 #include "Engine.h"
+#include "util/Barrier.h"
 
 namespace phoneeng {
 
 template <class Body>
 auto locked(auto onError, Body body) -> decltype(body()) {
-    try {
+    return barrier(onError, [&]() -> decltype(body()) {
         std::lock_guard lock(engineLock());
         return body();
-    } catch (...) {
-        return onError;
-    }
+    });
 }
 
 }  // namespace phoneeng
