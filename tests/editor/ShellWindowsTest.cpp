@@ -81,7 +81,7 @@ TEST(HelpWindowTest, OpensWelcomeFromTheHelpFolderOrTheBuiltInPages) {
 TEST_F(MainWindowTest, ContentsOpensTheHelpAtWelcome) {
     home.writeSettings({QStringLiteral("HelpFilePath=") + home.root + QStringLiteral("/nohelp")});
     FrmMain &w = start();
-    w.mnuContents->trigger();
+    w.ui().mnuContents->trigger();
     auto *help = w.findChild<HelpWindow *>(QStringLiteral("frmHelp"));
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
