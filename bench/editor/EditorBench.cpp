@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "canvas/LogoDocument.h"
+#include "document/LogoDocument.h"
 #include "shell/AppPaths.h"
 #include "shell/EditorEnvironment.h"
 #include "shell/FrmMain.h"
@@ -85,7 +85,7 @@ void BM_StartupToConnectedWindow(benchmark::State &state) {
         auto window = std::make_unique<FrmMain>(home.env);
         window->startUp();
         QCoreApplication::processEvents();
-        connected += window->txtStat1->text() == QStringLiteral("Ready");
+        connected += window->ui().txtStat1->text() == QStringLiteral("Ready");
         state.PauseTiming();
         window.reset();
         QCoreApplication::processEvents();

@@ -11,8 +11,8 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "canvas/LogoDocument.h"
-#include "canvas/LogoKind.h"
+#include "document/LogoDocument.h"
+#include "document/LogoKind.h"
 #include "files/GspFile.h"
 #include "shell/AppPaths.h"
 #include "shell/EditorEnvironment.h"
@@ -74,7 +74,7 @@ void BM_StartupLogoCanvasToLogoAndBack(benchmark::State &state) {
     FileBenchWindow bench{QString()};
     bench.switchTo(kStartupLogo);
     bench.drawChecks();
-    bench.window->Velk->Logo()->setLogoType(fbStartupLogo);
+    bench.window->ui().Velk->Logo()->setLogoType(fbStartupLogo);
     for (auto _ : state) {
         bench.window->CanvasToLogo();
         bench.window->LogoToCanvas();
@@ -114,7 +114,7 @@ void BM_OpenLogo(benchmark::State &state) {
         if (kind == kPictureMessage) {
             GspFile::read(path, w.document(), w.document().iLogoWidth, w.document().iLogoHeight);
         } else {
-            w.Velk->Logo()->ReadFile(path);
+            w.ui().Velk->Logo()->ReadFile(path);
             w.LogoToCanvas();
         }
     }
@@ -132,9 +132,9 @@ void BM_UploadAndDownload(benchmark::State &state) {
     int ready = 0;
     for (auto _ : state) {
         w.cmdUpload_Click();
-        ready += w.txtStat1->text() == QStringLiteral("Ready");
+        ready += w.ui().txtStat1->text() == QStringLiteral("Ready");
         w.cmdDownload_Click();
-        ready += w.txtStat1->text() == QStringLiteral("Ready");
+        ready += w.ui().txtStat1->text() == QStringLiteral("Ready");
     }
     state.counters["ready"] = benchmark::Counter(ready / 2.0, benchmark::Counter::kAvgIterations);
     state.SetLabel(kind == kOperatorLogo ? "operator" : "startup");

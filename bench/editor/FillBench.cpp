@@ -4,7 +4,7 @@
 #include <QImage>
 
 #include "canvas/FloodFill.h"
-#include "canvas/LogoDocument.h"
+#include "document/LogoDocument.h"
 
 using namespace glyphsmith;
 

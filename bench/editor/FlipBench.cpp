@@ -2,8 +2,8 @@
 // cell rules on the document.
 #include <benchmark/benchmark.h>
 
-#include "canvas/LogoDocument.h"
 #include "canvas/LogoTransforms.h"
+#include "document/LogoDocument.h"
 
 using namespace glyphsmith;
 

@@ -3,8 +3,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "canvas/MouseCodes.h"
-
 namespace glyphsmith {
 
 FloatingPicture::FloatingPicture(QWidget *parent) : QWidget(parent) {
@@ -24,21 +22,15 @@ void FloatingPicture::paintEvent(QPaintEvent *) {
 }
 
 void FloatingPicture::mousePressEvent(QMouseEvent *event) {
-    const QPointF pos = event->position();
-    emit mouseDown(mouseButtonCode(event->button()), mouseShiftCode(event->modifiers()), pos.x(),
-                   pos.y());
+    emit mouseDown(event->button(), event->modifiers(), event->position());
 }
 
 void FloatingPicture::mouseMoveEvent(QMouseEvent *event) {
-    const QPointF pos = event->position();
-    emit mouseMove(mouseButtonCode(event->buttons()), mouseShiftCode(event->modifiers()), pos.x(),
-                   pos.y());
+    emit mouseMove(event->buttons(), event->modifiers(), event->position());
 }
 
 void FloatingPicture::mouseReleaseEvent(QMouseEvent *event) {
-    const QPointF pos = event->position();
-    emit mouseUp(mouseButtonCode(event->button()), mouseShiftCode(event->modifiers()), pos.x(),
-                 pos.y());
+    emit mouseUp(event->button(), event->modifiers(), event->position());
 }
 
 }  // namespace glyphsmith

@@ -1,9 +1,9 @@
 // The floating picture of a finished selection (picMove): shows the selected
-// part of the zoomed view and reports the mouse in its own pixels with the
-// editor's button and shift codes.
+// part of the zoomed view and reports the mouse in its own pixels.
 #pragma once
 
 #include <QImage>
+#include <QPointF>
 #include <QWidget>
 
 namespace glyphsmith {
@@ -18,9 +18,9 @@ public:
     void setPicture(const QImage &picture);
 
 signals:
-    void mouseDown(qint16 button, qint16 shift, float x, float y);
-    void mouseMove(qint16 button, qint16 shift, float x, float y);
-    void mouseUp(qint16 button, qint16 shift, float x, float y);
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPointF at);
+    void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, QPointF at);
+    void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPointF at);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

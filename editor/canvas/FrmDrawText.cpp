@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "canvas/LogoDocument.h"
 #include "canvas/TextRaster.h"
+#include "document/LogoDocument.h"
 
 namespace glyphsmith {
 

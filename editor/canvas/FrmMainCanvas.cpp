@@ -7,9 +7,9 @@
 
 #include "canvas/FrameBox.h"
 #include "canvas/KindLayout.h"
-#include "canvas/LogoKind.h"
 #include "canvas/PreviewBox.h"
 #include "canvas/ZoomView.h"
+#include "document/LogoKind.h"
 #include "shell/FrmMain.h"
 
 namespace glyphsmith {
@@ -53,6 +53,7 @@ void FrmMain::switchKind(LogoKind kind) {
 
 void FrmMain::RedrawCanvas() {
     doc_.redrawCanvas();
+    history_.setLatest(doc_.preview());
     picContainer->update();
     picReal->update();
     shpPreviewFrame->setGeometry(picReal->geometry().adjusted(-1, -1, 1, 1));
@@ -78,6 +79,11 @@ void FrmMain::mnuNew_Click() {
     setHourglass(true);
     AskSaveChanges();
     EnsureConnected();
+    clearDocument();
+    setHourglass(false);
+}
+
+void FrmMain::clearDocument() {
     doc_.bModified = false;
     doc_.sLogoPath.clear();
     ClearUndo();
@@ -87,7 +93,6 @@ void FrmMain::mnuNew_Click() {
     lblPath->setText(QStringLiteral("Untitled"));
     update();
     cmdPencil_Click();
-    setHourglass(false);
 }
 
 void FrmMain::cmdNew_Click() {

@@ -10,9 +10,9 @@
 #include "canvas/FrmDrawText.h"
 #include "canvas/LineControl.h"
 #include "canvas/ShapeControl.h"
-#include "canvas/ToolCursors.h"
 #include "canvas/ZoomView.h"
 #include "shell/FrmMain.h"
+#include "tools/ToolCursors.h"
 
 namespace glyphsmith {
 

@@ -1,12 +1,11 @@
 // Whole-logo operations of the main window (flip horizontal, flip vertical,
-// inverse) and the one-step undo with its two buffers: picUndo holds the
-// document after the latest snapshot, picUndo2 the one before.
+// inverse) and the one-step undo.
 #include <QPushButton>
 
-#include "canvas/LogoKind.h"
 #include "canvas/LogoTransforms.h"
 #include "canvas/PreviewBox.h"
 #include "canvas/ZoomView.h"
+#include "document/LogoKind.h"
 #include "phone/RunStep.h"
 #include "shell/FrmMain.h"
 #include "velkor17/FBLogo.h"
@@ -15,24 +14,20 @@
 namespace glyphsmith {
 
 void FrmMain::TakeUndoSnapshot() {
-    doc_.picUndo2 = doc_.picUndo;
-    doc_.picUndo = doc_.preview().copy();
-    cmdUndo->setEnabled(true);
+    history_.snapshot(doc_.preview());
 }
 
 void FrmMain::ClearUndo() {
-    doc_.picUndo = QImage();
-    doc_.picUndo2 = QImage();
-    cmdUndo->setEnabled(false);
+    history_.clear();
 }
 
 void FrmMain::cmdUndo_Click() {
-    cmdUndo->setEnabled(false);
+    const QImage back = history_.undo();
     doc_.view().fill(LogoDocument::kClearColor);
-    // an empty buffer gives an empty (clear) picture
+    // an empty step gives an empty (clear) picture
     doc_.preview().fill(LogoDocument::kClearColor);
-    if (!doc_.picUndo2.isNull()) {
-        pasteIntoPicture(doc_, doc_.picUndo2, QPoint(0, 0));
+    if (!back.isNull()) {
+        pasteIntoPicture(doc_, back, QPoint(0, 0));
     }
     RedrawCanvas();
     update();

@@ -1,318 +1,227 @@
-// The drawing tools of the main window: the ten tool buttons, the three mouse
-// handlers of the zoomed view for every tool but the selector, the commit of
-// a finished shape and the clean-up of the picture outside the logo.
+// The main window's side of the drawing tools: choosing one from the tool
+// box, handing it the zoomed view's mouse and keys, and the narrow context
+// through which the tools reach the window.
 //
-// Mouse coordinates are zoomed-view pixels. Pencil, eraser and the status text
-// take a point's cell by rounding X / 6 down; fill, text and the ends of
-// shapes round X to a whole number first and truncate the quotient.
+// Mouse points are zoomed-view pixels; the status text shows the cell under
+// the pointer (X / 6 rounded down).
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <cmath>
-#include <cstdlib>
 
 #include "canvas/FloatingPicture.h"
-#include "canvas/FloodFill.h"
 #include "canvas/FrameBox.h"
 #include "canvas/FrmDrawText.h"
 #include "canvas/LineControl.h"
-#include "canvas/LogoKind.h"
 #include "canvas/PreviewBox.h"
 #include "canvas/ShapeControl.h"
-#include "canvas/ShapeRaster.h"
-#include "canvas/ToolCursors.h"
 #include "canvas/ViewRounding.h"
 #include "canvas/ZoomView.h"
 #include "shell/FrmMain.h"
+#include "tools/SelectorTool.h"
+#include "tools/ToolBox.h"
 
 namespace glyphsmith {
 
-// ---- tool buttons ----
+// ---- choosing a tool ----
 
 void FrmMain::ResetTools() {
-    tools.clearToolFlags();
-    Timer1->stop();
-    shRect->hide();
-    selection.bSelecting = false;
-    selection.bSelMoving = false;
-    selection.bSelDone = false;
-    selection.bSelArmed = false;
-    OptCut->hide();
-    OptCopy->hide();
-    picMove->hide();
-    picMove->setPicture(QImage());
+    if (tool_) {
+        tool_->cancel(*this);
+    }
+    tool_.reset();
+    toolDef_ = nullptr;
 }
 
-void FrmMain::chooseTool(QPushButton *button, QLabel *pointer, bool takeFocus) {
-    if (takeFocus) {
+void FrmMain::chooseTool(const char *button) {
+    const ToolDef *def = ToolBox::find(button);
+    ResetTools();
+    if (!def) {
+        return;
+    }
+    toolDef_ = def;
+    tool_ = def->make();
+    if (def->takesFocus) {
         picContainer->setFocus();
     }
-    picContainer->setCursor(ToolCursors::cursorOf(pointer));
-    // left edge of the button less 25 twips
-    shSel->move(button->x() - 2, shSel->y());
-    shSel->show();
+    setPointer(def->pointer);
+    if (const auto *b = fraToolBox->findChild<QPushButton *>(QLatin1String(button))) {
+        shSel->move(b->x() - 2, shSel->y());  // left edge of the button less 25 twips
+        shSel->show();
+    }
+    tool_->activate(*this);
+}
+
+void FrmMain::cmdSelector_Click() {
+    chooseTool("cmdSelector");
 }
 
 void FrmMain::cmdPencil_Click() {
-    ResetTools();
-    tools.bPencil = true;
-    chooseTool(cmdPencil, picPencil, true);
+    chooseTool("cmdPencil");
 }
 
 void FrmMain::cmdErasor_Click() {
-    ResetTools();
-    tools.bPencil = true;
-    tools.bEraser = true;
-    chooseTool(cmdErasor, picEraser, true);
+    chooseTool("cmdErasor");
 }
 
 void FrmMain::cmdFill_Click() {
-    ResetTools();
-    tools.bFloodFill = true;
-    chooseTool(cmdFill, picFlood, true);
+    chooseTool("cmdFill");
 }
 
 void FrmMain::cmdLine_Click() {
-    ResetTools();
-    tools.bLine = true;
-    chooseTool(cmdLine, picPencil, true);
+    chooseTool("cmdLine");
 }
 
 void FrmMain::cmdEmptyBox_Click() {
-    ResetTools();
-    tools.bEmptyBox = true;
-    Shape1->setShape(ShapeControl::Rectangle);
-    Shape1->setFillStyle(ShapeControl::Transparent);
-    chooseTool(cmdEmptyBox, picPencil, true);
+    chooseTool("cmdEmptyBox");
 }
 
 void FrmMain::cmdFullBox_Click() {
-    ResetTools();
-    tools.bFullBox = true;
-    Shape1->setShape(ShapeControl::Rectangle);
-    Shape1->setFillStyle(ShapeControl::Solid);
-    chooseTool(cmdFullBox, picPencil, true);
+    chooseTool("cmdFullBox");
 }
 
 void FrmMain::cmdEmptyCircle_Click() {
-    ResetTools();
-    tools.bEmptyCircle = true;
-    Shape1->setShape(ShapeControl::Oval);
-    Shape1->setFillStyle(ShapeControl::Transparent);
-    chooseTool(cmdEmptyCircle, picPencil, true);
+    chooseTool("cmdEmptyCircle");
 }
 
 void FrmMain::cmdFullCircle_Click() {
-    ResetTools();
-    tools.bFullCircle = true;
-    Shape1->setShape(ShapeControl::Oval);
-    Shape1->setFillStyle(ShapeControl::Solid);
-    chooseTool(cmdFullCircle, picPencil, true);
+    chooseTool("cmdFullCircle");
 }
 
 void FrmMain::cmdText_Click() {
-    ResetTools();
-    tools.bText = true;
-    chooseTool(cmdText, picA, true);
+    chooseTool("cmdText");
 }
 
-// ---- the zoomed view's mouse ----
+// ---- the zoomed view's mouse and keys ----
 
-bool FrmMain::beyondView(float X, float Y) const {
+bool FrmMain::beyondView(QPointF at) const {
     // equality passes; points left of or above the view are not refused
-    return X > picContainer->width() || Y > picContainer->height() || std::isnan(X) ||
-           std::isnan(Y);
+    return at.x() > picContainer->width() || at.y() > picContainer->height() ||
+           std::isnan(at.x()) || std::isnan(at.y());
 }
 
-void FrmMain::picContainer_MouseDown(qint16, qint16, float X, float Y) {
-    if (beyondView(X, Y)) {
-        return;
-    }
-    if (tools.bSelector) {
-        selectorMouseDown(X, Y);
-    } else if (tools.bText) {
-        textToolPress(X, Y);
-    } else if (tools.bFloodFill) {
-        floodFillPress(X, Y);
-    } else if (tools.bLine) {
-        tools.bLineDrag = true;
-        tools.sngStartX = X;
-        tools.sngStartY = Y;
-    } else if (tools.boxTool()) {
-        tools.bBoxDrag = true;
-        tools.sngStartX = X;
-        tools.sngStartY = Y;
-    } else if (tools.ellipseTool()) {
-        tools.bCircleDrag = true;
-        tools.sngStartX = X;
-        tools.sngStartY = Y;
-    } else if (tools.bPencil) {
-        tools.bPenDown = true;
-        const QPoint cell(viewToLogoFloor(X), viewToLogoFloor(Y));
-        tools.penCell = cell;
-        penTo(cell);
+void FrmMain::picContainer_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPointF at) {
+    if (!beyondView(at) && tool_) {
+        tool_->press(*this, at);
     }
 }
 
-void FrmMain::picContainer_MouseMove(qint16, qint16, float X, float Y) {
-    if (beyondView(X, Y)) {
+void FrmMain::picContainer_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, QPointF at) {
+    if (beyondView(at)) {
         return;
     }
-    txtStat5->setText(QStringLiteral("%1, %2").arg(viewToLogoFloor(X)).arg(viewToLogoFloor(Y)));
-    if (tools.bSelector) {
-        selectorMouseMove(X, Y);
-        return;
-    }
-    const QColor ink = QColor::fromRgb(drawingColor());
-    if (tools.bFloodFill) {
-        return;
-    }
-    if (tools.bLineDrag) {
-        Line2->setLine(QLineF(tools.sngStartX, tools.sngStartY, X, Y));
-        Line2->setBorderColor(ink);
-        Line2->show();
-        Line2->raise();
-    } else if (tools.boxTool() && tools.bBoxDrag) {
-        Shape1->setBox(QRectF(std::min(tools.sngStartX, X), std::min(tools.sngStartY, Y),
-                              std::abs(X - tools.sngStartX), std::abs(Y - tools.sngStartY)));
-        Shape1->setBorderColor(ink);
-        Shape1->setFillColor(ink);
-        Shape1->show();
-        Shape1->raise();
-    } else if (tools.ellipseTool() && tools.bCircleDrag) {
-        // centred on the press point, as large as the drag
-        const double w = std::abs(X - tools.sngStartX);
-        const double h = std::abs(Y - tools.sngStartY);
-        Shape1->setBox(QRectF(tools.sngStartX - w / 2, tools.sngStartY - h / 2, w, h));
-        Shape1->setBorderColor(ink);
-        Shape1->setFillColor(ink);
-        Shape1->show();
-        Shape1->raise();
-    } else if (tools.bPencil && tools.bPenDown) {
-        penTo(QPoint(viewToLogoFloor(X), viewToLogoFloor(Y)));
+    txtStat5->setText(
+        QStringLiteral("%1, %2").arg(viewToLogoFloor(at.x())).arg(viewToLogoFloor(at.y())));
+    if (tool_) {
+        tool_->move(*this, at);
     }
 }
 
-void FrmMain::penTo(QPoint cell) {
-    doc_.bModified = true;
-    tools.lPenColor = tools.bEraser ? LogoDocument::kClearColor : drawingColor();
-    // the cells from the last one to this, so that a fast stroke has no gaps;
-    // only they are repainted
-    forEachLinePixel(tools.penCell, cell, [this](QPoint p) {
-        doc_.setPixel(p.x(), p.y(), tools.lPenColor);
-        picContainer->update(cellBox(p.x(), p.y()));
-        picReal->update(QRect(p, QSize(1, 1)));
-    });
-    tools.penCell = cell;
-}
-
-void FrmMain::picContainer_MouseUp(qint16, qint16, float X, float Y) {
-    if (beyondView(X, Y)) {
+void FrmMain::picContainer_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, QPointF at) {
+    if (beyondView(at)) {
         return;
     }
-    if (tools.bSelector) {
-        selectorMouseUp();
-    } else if (tools.bFloodFill) {
-        // the fill happened on the press
-    } else if (tools.bLine || tools.boxTool() || tools.ellipseTool()) {
-        releaseShape(X, Y);
-    } else if (tools.bPencil) {
-        tools.bPenDown = false;
-        TakeUndoSnapshot();
+    if (tool_) {
+        tool_->release(*this, at);
     }
     txtStat1->setText(QStringLiteral("Ready"));
     ClearOutsideLogo();
 }
 
-void FrmMain::releaseShape(float X, float Y) {
-    doc_.bModified = true;
-    const QRgb ink = drawingColor();
-    QImage &picture = doc_.preview();
-    const QPoint start(viewToLogoRounded(tools.sngStartX), viewToLogoRounded(tools.sngStartY));
-    const QPoint end(viewToLogoRounded(X), viewToLogoRounded(Y));
-    if (tools.bLine) {
-        if (tools.bLineDrag) {
-            drawLine(picture, start, end, ink);
-            TakeUndoSnapshot();
-        }
-        RedrawCanvas();
-        tools.bLineDrag = false;
-        Line2->hide();
-        return;
+void FrmMain::picContainer_KeyDown(int qtKey, Qt::KeyboardModifiers) {
+    if (tool_) {
+        tool_->key(*this, qtKey);
     }
-    if (tools.boxTool()) {
-        // drawn whether or not a drag was seen
-        if (tools.bEmptyBox) {
-            drawBoxOutline(picture, start, end, ink);
-        } else {
-            // the far corner lies one cell beyond the released one
-            fillBox(picture, start, end + QPoint(1, 1), ink);
-        }
-        Shape1->hide();
-        tools.bBoxDrag = false;
-        TakeUndoSnapshot();
-        RedrawCanvas();
-        return;
-    }
-    // ellipse: from the rubber band as the last move left it
-    const int w = viewToLogoRounded(Shape1->boxWidth());
-    const int h = viewToLogoRounded(Shape1->boxHeight());
-    if (w != 0) {
-        const double aspect = static_cast<double>(h) / w;
-        if (const auto radii = circleRuleRadii(w / 2.0, aspect)) {
-            drawEllipse(picture, start, *radii, ink,
-                        tools.bFullCircle ? std::optional<QRgb>(ink) : std::nullopt);
-        }
-    }
-    Shape1->hide();
-    tools.bCircleDrag = false;
-    TakeUndoSnapshot();
-    RedrawCanvas();
 }
 
-void FrmMain::floodFillPress(float X, float Y) {
-    doc_.bModified = true;
-    const QPoint seed(viewToLogoRounded(X), viewToLogoRounded(Y));
-    // the fill stays inside the logo: the picture's area outside it is clear
-    // and would otherwise carry the fill around closed outlines
-    floodFill(doc_.preview(), seed, drawingColor(), QRect(0, 0, doc_.iLogoWidth, doc_.iLogoHeight));
-    commitDrawing();
-    update();
+void FrmMain::picMove_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPointF) {
+    if (auto *selector = dynamic_cast<SelectorTool *>(tool_.get())) {
+        selector->picturePress(*this, button);
+    }
 }
 
-void FrmMain::textToolPress(float X, float Y) {
-    doc_.bModified = true;
-    FrmDrawText *dialog = frmDrawText();
-    dialog->picRealForeColor = QColor::fromRgb(drawingColor());
-    dialog->setText1ForeColor(QColor::fromRgb(drawingColor()));
-    dialog->sngTextX = static_cast<float>(viewToLogoRounded(X));
-    dialog->sngTextY = static_cast<float>(viewToLogoRounded(Y));
-    dialog->exec();
-    commitDrawing();
-    update();
+void FrmMain::picMove_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, QPointF at) {
+    if (auto *selector = dynamic_cast<SelectorTool *>(tool_.get())) {
+        selector->pictureMove(*this, buttons, at);
+    }
 }
 
-void FrmMain::commitDrawing() {
-    TakeUndoSnapshot();
-    RedrawCanvas();
+void FrmMain::picMove_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, QPointF) {
+    if (auto *selector = dynamic_cast<SelectorTool *>(tool_.get())) {
+        selector->pictureRelease(*this, button);
+    }
+}
+
+void FrmMain::Timer1_Timer() {
+    shRect->setBorderStyle(shRect->borderStyle() == ShapeControl::BorderDot
+                               ? ShapeControl::BorderDashDot
+                               : ShapeControl::BorderDot);
 }
 
 void FrmMain::ClearOutsideLogo() {
-    int height = 0;
-    switch (doc_.iLogoKind) {
-        case kOperatorLogo:
-        case kCallerGroupLogo:
-            height = 14;
-            break;
-        case kPictureMessage:
-            height = 28;
-            break;
-        default:
-            return;  // the startup logo fills the picture
+    if (doc_.iLogoKind == kStartupLogo) {
+        return;  // the startup logo fills the picture
     }
-    doc_.clearPreviewOutside(72, height);
+    const LogoKindInfo &info = logoKindInfo(doc_.iLogoKind);
+    doc_.clearPreviewOutside(info.width, info.height);
     picReal->update();
+}
+
+// ---- what the tools reach ----
+
+QRgb FrmMain::ink() const {
+    return drawingColor();
+}
+
+void FrmMain::repaintCells(const QRect &cells) {
+    picContainer->update(QRect(cellBox(cells.left(), cells.top()).topLeft(),
+                               cellBox(cells.right(), cells.bottom()).bottomRight()));
+    picReal->update(cells);
+}
+
+void FrmMain::commit() {
+    TakeUndoSnapshot();
+    RedrawCanvas();
+}
+
+void FrmMain::commitPainted() {
+    TakeUndoSnapshot();
+}
+
+void FrmMain::redraw() {
+    RedrawCanvas();
+}
+
+void FrmMain::clearOutsideLogo() {
+    ClearOutsideLogo();
+}
+
+LineControl &FrmMain::lineBand() {
+    return *Line2;
+}
+
+ShapeControl &FrmMain::shapeBand() {
+    return *Shape1;
+}
+
+SelectionOverlay &FrmMain::selectionOverlay() {
+    return overlay_;
+}
+
+void FrmMain::setPointer(ToolCursors::Image image) {
+    const QLabel *boxes[] = {picPencil, picEraser, picFlood, picA, picHand};
+    picContainer->setCursor(ToolCursors::cursorOf(boxes[image]));
+}
+
+void FrmMain::inform(const QString &text) {
+    if (env_.messages) {
+        env_.messages->information(this, QStringLiteral("Glyphsmith"), text);
+    }
+}
+
+FrmDrawText &FrmMain::textDialog() {
+    return *frmDrawText();
 }
 
 }  // namespace glyphsmith

@@ -1,6 +1,6 @@
 #include "canvas/KindLayout.h"
 
-#include "canvas/LogoKind.h"
+#include "document/LogoKind.h"
 
 namespace glyphsmith {
 

@@ -6,7 +6,7 @@
 #include <QPoint>
 #include <QRect>
 
-#include "canvas/LogoKind.h"
+#include "document/LogoKind.h"
 
 namespace glyphsmith {
 

@@ -4,17 +4,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "canvas/OverlayCoordinate.h"
+
 namespace glyphsmith {
-
-namespace {
-
-constexpr double kFar = 100000.0;
-
-double held(double v) {
-    return std::isfinite(v) ? std::clamp(v, -kFar, kFar) : 0.0;
-}
-
-}  // namespace
 
 LineControl::LineControl(QWidget *parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -23,7 +15,8 @@ LineControl::LineControl(QWidget *parent) : QWidget(parent) {
 }
 
 void LineControl::setLine(const QLineF &line) {
-    line_ = QLineF(held(line.x1()), held(line.y1()), held(line.x2()), held(line.y2()));
+    line_ = QLineF(heldOverlayCoordinate(line.x1()), heldOverlayCoordinate(line.y1()),
+                   heldOverlayCoordinate(line.x2()), heldOverlayCoordinate(line.y2()));
     const int left = static_cast<int>(std::floor(std::min(line_.x1(), line_.x2())));
     const int top = static_cast<int>(std::floor(std::min(line_.y1(), line_.y2())));
     const int right = static_cast<int>(std::ceil(std::max(line_.x1(), line_.x2())));

@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "canvas/LogoDocument.h"
 #include "canvas/ViewRounding.h"
+#include "document/LogoDocument.h"
 
 namespace glyphsmith {
 

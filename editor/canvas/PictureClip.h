@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QRect>
 
-#include "canvas/LogoDocument.h"
+#include "document/LogoDocument.h"
 
 namespace glyphsmith {
 

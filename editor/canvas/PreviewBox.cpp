@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "canvas/LogoDocument.h"
+#include "document/LogoDocument.h"
 
 namespace glyphsmith {
 

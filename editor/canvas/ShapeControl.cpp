@@ -4,18 +4,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "canvas/OverlayCoordinate.h"
+
 namespace glyphsmith {
-
-namespace {
-
-// Keeps the widget of a stray huge box within what a window can hold.
-constexpr double kFar = 100000.0;
-
-double held(double v) {
-    return std::isfinite(v) ? std::clamp(v, -kFar, kFar) : 0.0;
-}
-
-}  // namespace
 
 ShapeControl::ShapeControl(QWidget *parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -49,28 +40,29 @@ void ShapeControl::setFillColor(const QColor &color) {
 }
 
 void ShapeControl::setLeft(double left) {
-    box_.moveLeft(held(left));
+    box_.moveLeft(heldOverlayCoordinate(left));
     place();
 }
 
 void ShapeControl::setTop(double top) {
-    box_.moveTop(held(top));
+    box_.moveTop(heldOverlayCoordinate(top));
     place();
 }
 
 void ShapeControl::setBoxWidth(double width) {
-    box_.setWidth(std::max(held(width), 0.0));
+    box_.setWidth(std::max(heldOverlayCoordinate(width), 0.0));
     place();
 }
 
 void ShapeControl::setBoxHeight(double height) {
-    box_.setHeight(std::max(held(height), 0.0));
+    box_.setHeight(std::max(heldOverlayCoordinate(height), 0.0));
     place();
 }
 
 void ShapeControl::setBox(const QRectF &box) {
-    box_ = QRectF(held(box.left()), held(box.top()), std::max(held(box.width()), 0.0),
-                  std::max(held(box.height()), 0.0));
+    box_ = QRectF(heldOverlayCoordinate(box.left()), heldOverlayCoordinate(box.top()),
+                  std::max(heldOverlayCoordinate(box.width()), 0.0),
+                  std::max(heldOverlayCoordinate(box.height()), 0.0));
     place();
 }
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "canvas/LogoDocument.h"
+#include "document/LogoDocument.h"
 
 namespace glyphsmith {
 
@@ -39,6 +39,10 @@ int viewToLogoFloor(double viewCoordinate) {
 
 int viewToLogoRounded(double viewCoordinate) {
     return roundHalfEven(viewCoordinate) / LogoDocument::kCell;
+}
+
+QPoint logoPointRounded(QPointF view) {
+    return QPoint(viewToLogoRounded(view.x()), viewToLogoRounded(view.y()));
 }
 
 }  // namespace glyphsmith

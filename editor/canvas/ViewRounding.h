@@ -3,6 +3,9 @@
 // left of and above it, where the mouse can go while a button is held.
 #pragma once
 
+#include <QPoint>
+#include <QPointF>
+
 namespace glyphsmith {
 
 // The nearest whole number, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
@@ -17,5 +20,7 @@ int viewToLogoFloor(double viewCoordinate);
 // rounded half to even, then divided by 6 truncating toward zero (-3 and -5
 // give 0, -6 gives -1).
 int viewToLogoRounded(double viewCoordinate);
+// Both coordinates of a view point by viewToLogoRounded.
+QPoint logoPointRounded(QPointF view);
 
 }  // namespace glyphsmith

@@ -1,9 +1,9 @@
 // The zoomed view of the logo: shows the top-left part of the document's view
-// image as large as the widget, and reports mouse and key events in view
-// pixels with the button and shift codes of the editor's handlers (buttons:
-// 1 left, 2 right, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt).
+// image as large as the widget, and reports mouse events in view pixels and
+// key presses.
 #pragma once
 
+#include <QPointF>
 #include <QWidget>
 
 namespace glyphsmith {
@@ -16,15 +16,12 @@ public:
     // `document` must outlive the view.
     explicit ZoomView(const LogoDocument *document, QWidget *parent = nullptr);
 
-    // The editor's key code of a key: 46 for Delete, letters and digits as
-    // their upper-case character code, 0 for keys it has no code for.
-    static qint16 keyCodeOf(int qtKey);
-
 signals:
-    void mouseDown(qint16 button, qint16 shift, float x, float y);
-    void mouseMove(qint16 button, qint16 shift, float x, float y);
-    void mouseUp(qint16 button, qint16 shift, float x, float y);
-    void keyDown(qint16 keyCode, qint16 shift);
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPointF at);
+    void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, QPointF at);
+    void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPointF at);
+    // Qt key code.
+    void keyDown(int key, Qt::KeyboardModifiers mods);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,36 +1,16 @@
-// Logo files of the main window: Open, Save, Save As, and the exchange of
-// pixels between the canvas and the control's shared logo object.
-//
-// Picture messages are kept in GSP text files that the editor reads and
-// writes itself; the other kinds go through the logo object's ReadFile and
-// WriteFile, whose formats belong to the engine. Opening never changes the
-// kind: a file is always read as the kind being edited.
+// Logo files of the main window: Open, Save and Save As with their dialogs
+// and messages; the reading and writing is LogoFileController's.
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopeGuard>
-#include <exception>
 
-#include "canvas/LogoKind.h"
 #include "canvas/PreviewBox.h"
 #include "canvas/ZoomView.h"
-#include "files/GspFile.h"
+#include "files/LogoFileController.h"
 #include "files/LogoFileDialog.h"
-#include "phone/RunStep.h"
 #include "shell/FrmMain.h"
-#include "velkor17/FBLogo.h"
-#include "velkor17/VelkorControl.h"
 
 namespace glyphsmith {
-
-namespace {
-
-const QString kTitle = QStringLiteral("Glyphsmith");
-
-fbLogoType logoTypeOf(LogoKind kind) {
-    return static_cast<fbLogoType>(fbLogoTypeForKind(kind));
-}
-
-}  // namespace
 
 void FrmMain::LogoToCanvas() {
     setHourglass(true);
@@ -39,25 +19,11 @@ void FrmMain::LogoToCanvas() {
         picReal->update();
         setHourglass(false);
     });
-    FBLogo *logo = Velk->Logo();
-    logo->setLogoType(logoTypeOf(doc_.iLogoKind));
-    doc_.iLogoWidth = logo->Width();
-    doc_.iLogoHeight = logo->Height();
-    for (qint16 x = 0; x < doc_.iLogoWidth; ++x) {
-        for (qint16 y = 0; y < doc_.iLogoHeight; ++y) {
-            const bool clear = logo->Pixel(x, y) == 1;
-            doc_.setPixel(x, y, clear ? LogoDocument::kClearColor : LogoDocument::kSetColor);
-        }
-    }
+    files_->logoToCanvas();
 }
 
 void FrmMain::CanvasToLogo() {
-    FBLogo *logo = Velk->Logo();
-    for (qint16 x = 0; x < doc_.iLogoWidth; ++x) {
-        for (qint16 y = 0; y < doc_.iLogoHeight; ++y) {
-            logo->setPixel(x, y, doc_.isPixelSet(x, y) ? 0 : 1);
-        }
-    }
+    files_->canvasToLogo();
 }
 
 void FrmMain::mnuOpen_Click() {
@@ -67,53 +33,25 @@ void FrmMain::mnuOpen_Click() {
     if (!chosen) {
         return;
     }
-    const QString path = *chosen;
-    const auto problem = [this] {
-        setHourglass(false);
-        if (env_.messages) {
-            env_.messages->information(this, kTitle, QStringLiteral("Problem reading image file"));
-        }
-    };
-
+    setHourglass(true);
+    const LogoFileController::Read read = files_->read(*chosen, kind == kPictureMessage);
+    picContainer->update();
+    picReal->update();
+    setHourglass(false);
+    if (read == LogoFileController::Read::Failed) {
+        inform(QStringLiteral("Problem reading image file"));
+        return;
+    }
+    if (read == LogoFileController::Read::ShortGsp) {
+        return;  // the rows read so far stay; the document keeps its name
+    }
     if (kind == kPictureMessage) {
-        setHourglass(true);
-        const GspFile::ReadResult read =
-            GspFile::read(path, doc_, doc_.iLogoWidth, doc_.iLogoHeight);
-        picContainer->update();
-        picReal->update();
-        setHourglass(false);
-        if (read == GspFile::ReadResult::CannotOpen) {
-            problem();
-            return;
-        }
-        if (read == GspFile::ReadResult::ShortFile) {
-            return;  // the rows read so far stay; the document keeps its name
-        }
         doc_.bModified = false;
-        doc_.sLogoPath = path;
-        lblPath->setText(path);
-        return;
+    } else {
+        txtStat1->setText(QStringLiteral("Ready"));
     }
-
-    try {
-        FBLogo *logo = Velk->Logo();
-        logo->ReadFile(path);
-        if (logo->LastError() != 0) {
-            problem();
-            return;
-        }
-        doc_.sLogoPath = path;
-        lblPath->setText(path);
-        LogoToCanvas();
-    } catch (const std::exception &) {
-        problem();
-        return;
-    }
-    txtStat1->setText(QStringLiteral("Ready"));
-    if (kind == kOperatorLogo || kind == kCallerGroupLogo) {
-        doc_.clearPreviewOutside(72, 14);
-        picReal->update();
-    }
+    doc_.sLogoPath = *chosen;
+    lblPath->setText(*chosen);
 }
 
 void FrmMain::cmdOpen_Click() {
@@ -123,43 +61,21 @@ void FrmMain::cmdOpen_Click() {
 }
 
 void FrmMain::mnuSave_Click() {
-    const LogoKind kind = doc_.iLogoKind;
     EnsureConnected();
     const auto normalPointer = qScopeGuard([this] { setHourglass(false); });
     if (doc_.sLogoPath.isEmpty()) {
-        const std::optional<QString> chosen = askSaveLogoPath(this, kind, env_.paths.logosFolder);
+        const std::optional<QString> chosen =
+            askSaveLogoPath(this, doc_.iLogoKind, env_.paths.logosFolder);
         if (!chosen) {
             return;
         }
         doc_.sLogoPath = *chosen;
         setHourglass(true);
     }
-
-    bool saved = false;
-    if (kind == kPictureMessage) {
-        // the logo object carries the kind of every save, this file too
-        runStep([&] { Velk->Logo()->setLogoType(logoTypeOf(kind)); });
-        saved = GspFile::write(doc_.sLogoPath, doc_, doc_.iLogoWidth, doc_.iLogoHeight);
-    } else {
-        try {
-            // the kind is set only now: a reconnect by the guard reads the
-            // phone's operator logo into the object, and so may a message
-            // received while the dialog was open
-            FBLogo *logo = Velk->Logo();
-            logo->setLogoType(logoTypeOf(kind));
-            CanvasToLogo();
-            setHourglass(false);
-            logo->WriteFile(doc_.sLogoPath);
-            saved = logo->LastError() == 0;
-        } catch (const std::exception &) {
-            saved = false;
-        }
-    }
+    const bool saved = files_->write(doc_.sLogoPath);
     setHourglass(false);
     if (!saved) {
-        if (env_.messages) {
-            env_.messages->information(this, kTitle, QStringLiteral("Problem saving image file"));
-        }
+        inform(QStringLiteral("Problem saving image file"));
         return;
     }
     doc_.bModified = false;

@@ -1,16 +1,13 @@
 // Opening the logo file named on the command line during start-up.
 #include <QCoreApplication>
 #include <QLabel>
-#include <exception>
 
-#include "canvas/LogoKind.h"
 #include "canvas/PreviewBox.h"
 #include "canvas/ZoomView.h"
-#include "files/GspFile.h"
+#include "document/LogoKind.h"
+#include "files/LogoFileController.h"
 #include "files/LogoFileFilters.h"
 #include "shell/FrmMain.h"
-#include "velkor17/FBLogo.h"
-#include "velkor17/VelkorControl.h"
 
 namespace glyphsmith {
 
@@ -32,36 +29,19 @@ bool FrmMain::OpenStartupFile(const QString &sCommandLine) {
     doc_.preview().fill(LogoDocument::kClearColor);
     picReal->update();
     QCoreApplication::processEvents();
-    bool read = false;
-    if (how->gsp) {
-        const GspFile::ReadResult result =
-            GspFile::read(sCommandLine, doc_, doc_.iLogoWidth, doc_.iLogoHeight);
-        picContainer->update();
-        picReal->update();
-        read = result != GspFile::ReadResult::CannotOpen;
-        if (result == GspFile::ReadResult::Complete) {
-            doc_.sLogoPath = sCommandLine;
+    const LogoFileController::Read result = files_->read(sCommandLine, how->gsp);
+    picContainer->update();
+    picReal->update();
+    const bool read = result != LogoFileController::Read::Failed;
+    if (result == LogoFileController::Read::Complete) {
+        doc_.sLogoPath = sCommandLine;
+        if (how->gsp) {
             doc_.bModified = false;
-        }
-    } else {
-        try {
-            FBLogo *logo = Velk->Logo();
-            logo->ReadFile(sCommandLine);
-            if (logo->LastError() == 0) {
-                doc_.sLogoPath = sCommandLine;
-                LogoToCanvas();
-                read = true;
-            }
-        } catch (const std::exception &) {
-            read = false;
         }
     }
     setHourglass(false);
     if (!read) {
-        if (env_.messages) {
-            env_.messages->information(this, QStringLiteral("Glyphsmith"),
-                                       QStringLiteral("Problem reading image file"));
-        }
+        inform(QStringLiteral("Problem reading image file"));
         close();
     }
     return true;

@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QSaveFile>
 
-#include "canvas/LogoDocument.h"
+#include "document/LogoDocument.h"
 #include "files/GspFormat.h"
 
 namespace glyphsmith {

@@ -6,7 +6,7 @@
 #include <QString>
 #include <optional>
 
-#include "canvas/LogoKind.h"
+#include "document/LogoKind.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 #include "files/LogoFileFilters.h"
 
-#include "canvas/LogoKind.h"
+#include "document/LogoKind.h"
 
 namespace glyphsmith {
 

@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "canvas/LogoKind.h"
+#include "document/LogoKind.h"
 
 namespace glyphsmith {
 

@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <exception>
 
-#include "canvas/LogoKind.h"
+#include "document/LogoKind.h"
 #include "phone/PendingControlCalls.h"
 #include "shell/Artwork.h"
 #include "shell/FrmMain.h"

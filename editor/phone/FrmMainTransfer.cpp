@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QScopeGuard>
 
-#include "canvas/LogoKind.h"
 #include "canvas/ZoomView.h"
+#include "document/LogoKind.h"
 #include "phone/FrmInputIndex.h"
 #include "phone/FrmPicIndex.h"
 #include "phone/RunStep.h"
@@ -25,23 +25,6 @@ bool usesLocation(LogoKind kind) {
     return kind == kCallerGroupLogo || kind == kPictureMessage;
 }
 
-// The document emptied before a download, as New does without its question
-// and its connection check. The document's file name goes too: the canvas
-// no longer shows that file, and Save must not write over it unasked.
-void clearForDownload(FrmMain &w) {
-    LogoDocument &doc = w.document();
-    doc.bModified = false;
-    doc.sLogoPath.clear();
-    w.ClearUndo();
-    w.ResetTools();
-    w.picTest = QImage();
-    w.BlankCanvas();
-    w.lblPath->setText(QStringLiteral("Untitled"));
-    w.update();
-    w.cmdPencil_Click();
-    w.picContainer->setFocus();
-}
-
 }  // namespace
 
 void FrmMain::cmdDownload_Click() {
@@ -52,7 +35,10 @@ void FrmMain::cmdDownload_Click() {
     runStep([&] { logo->setLogoType(type); });
     runStep([&] { doc_.iLogoWidth = logo->Width(); });
     runStep([&] { doc_.iLogoHeight = logo->Height(); });
-    clearForDownload(*this);
+    // emptied as New does, without its question and its connection check;
+    // the file name goes too: Save must not write the download over it unasked
+    clearDocument();
+    picContainer->setFocus();
 
     qint16 location = -1;
     if (usesLocation(doc_.iLogoKind)) {
@@ -75,7 +61,6 @@ void FrmMain::cmdDownload_Click() {
     runStep([&] { txtNetCode->setText(logo->NetCode()); });
     runStep([&] { Velk->Beep(); });
     runStep([&] { LogoToCanvas(); });
-    cmdUndo->setEnabled(false);
 }
 
 void FrmMain::cmdUpload_Click() {

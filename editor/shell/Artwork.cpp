@@ -6,7 +6,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
-#include "canvas/LogoDocument.h"
+#include "document/LogoDocument.h"
 #include "shell/PixelFont.h"
 
 namespace glyphsmith {

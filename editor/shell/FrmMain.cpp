@@ -12,9 +12,10 @@
 
 #include "canvas/FrameBox.h"
 #include "canvas/KindLayout.h"
-#include "canvas/LogoKind.h"
 #include "canvas/PreviewBox.h"
 #include "canvas/ZoomView.h"
+#include "document/LogoKind.h"
+#include "files/LogoFileController.h"
 #include "phone/PendingControlCalls.h"
 #include "shell/Artwork.h"
 #include "shell/FirstRunSetup.h"
@@ -60,6 +61,7 @@ FrmMain::FrmMain(EditorEnvironment env, const QString &commandLine, QWidget *par
     Velk->setObjectName(QStringLiteral("Velk"));
     Velk->setGeometry(670, 250, 32, 32);
     Velk->hide();
+    files_ = std::make_unique<LogoFileController>(doc_, *Velk);
 
     tmrTimes = new QTimer(this);
     tmrTimes->setObjectName(QStringLiteral("tmrTimes"));

@@ -8,11 +8,12 @@
 //   shell/FrmMainControls.cpp     the controls and their handler connections
 //   shell/FrmMainWindows.cpp      the dialogs the shell opens (about, options, help)
 //   canvas/FrmMainCanvas.cpp      the canvas, New and the kind switch
-//   canvas/FrmMainTools.cpp       tool buttons, the zoomed view's mouse handlers
-//   canvas/FrmMainSelection.cpp   area selector, floating picture, Delete
+//   canvas/FrmMainTools.cpp       choosing a tool, the view's mouse and keys,
+//                                 what the tools reach (tools/)
 //   canvas/FrmMainLogoOps.cpp     flips, inverse, undo
 //   canvas/FrmMainDrawingControls.cpp  rubber bands, pointer pictures, text dialog
-//   files/FrmMainFiles.cpp        logo files, canvas <-> logo object
+//   files/FrmMainFiles.cpp        Open, Save, Save As (LogoFileController reads
+//                                 and writes, canvas <-> logo object)
 //   files/FrmMainStartupOpen.cpp  the logo file named on the command line
 //   phone/FrmMainPhone.cpp        connection, status bar, restart, clock
 //   phone/FrmMainTransfer.cpp     download and upload
@@ -25,41 +26,35 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QPointF>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
 
-#include "canvas/LogoDocument.h"
-#include "canvas/SelectionState.h"
-#include "canvas/ToolState.h"
-#include "shell/EditorEnvironment.h"
-#include "shell/SharedValues.h"
+#include <memory>
 
-class QAction;
+#include "document/LogoDocument.h"
+#include "document/UndoHistory.h"
+#include "shell/EditorEnvironment.h"
+#include "shell/MainWindowUi.h"
+#include "shell/SharedValues.h"
+#include "tools/SelectionOverlay.h"
+#include "tools/Tool.h"
+#include "tools/ToolContext.h"
+
 class QButtonGroup;
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QPushButton;
-class QRadioButton;
-class VelkorControl;
 
 namespace glyphsmith {
 
-class FloatingPicture;
-class FrameBox;
 class FrmAbout;
 class FrmDrawText;
 class HelpWindow;
-class LineControl;
-class PreviewBox;
-class ShapeControl;
-class ZoomView;
+class LogoFileController;
 struct KindLayout;
+struct ToolDef;
 
-class FrmMain : public QMainWindow {
+class FrmMain : public QMainWindow, private MainWindowUi, private ToolContext {
     Q_OBJECT
 public:
     // `commandLine`: the text after the program's name, taken whole as the
@@ -72,7 +67,8 @@ public:
     // itself during the load routine).
     void startUp();
 
-    LogoDocument &document() { return doc_; }
+    LogoDocument &document() override { return doc_; }
+    UndoHistory &undoHistory() override { return history_; }
     const EditorEnvironment &environment() const { return env_; }
     // Height of the client area below the menu bar for the current kind.
     int clientHeight() const;
@@ -133,22 +129,22 @@ public:
     void cmdFlipVertical_Click();
     void cmdUndo_Click();
     void Timer1_Timer();
-    // X, Y in zoomed-view pixels; Button 1 left, 2 right, 4 middle; Shift
-    // 1 Shift, 2 Ctrl, 4 Alt.
-    void picContainer_MouseDown(qint16 Button, qint16 Shift, float X, float Y);
-    void picContainer_MouseMove(qint16 Button, qint16 Shift, float X, float Y);
-    void picContainer_MouseUp(qint16 Button, qint16 Shift, float X, float Y);
-    void picContainer_KeyDown(qint16 KeyCode, qint16 Shift);
-    // X, Y in the floating picture's own pixels.
-    void picMove_MouseDown(qint16 Button, qint16 Shift, float X, float Y);
-    void picMove_MouseMove(qint16 Button, qint16 Shift, float X, float Y);
-    void picMove_MouseUp(qint16 Button, qint16 Shift, float X, float Y);
+    // `at` in zoomed-view pixels.
+    void picContainer_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPointF at);
+    void picContainer_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, QPointF at);
+    void picContainer_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPointF at);
+    void picContainer_KeyDown(int qtKey, Qt::KeyboardModifiers mods);
+    // `at` in the floating picture's own pixels.
+    void picMove_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPointF at);
+    void picMove_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, QPointF at);
+    void picMove_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPointF at);
     // The drawing colour: the background of PicMseColor.
     QRgb drawingColor() const;
     // The text tool's dialog, created on first use and kept.
     FrmDrawText *frmDrawText();
-    ToolState tools;
-    SelectionState selection;
+    // The chosen tool and its tool box row; null after ResetTools.
+    Tool *currentTool() const { return tool_.get(); }
+    const ToolDef *currentToolDef() const { return toolDef_; }
 
     // ---- logo files (files/) ----
     void mnuOpen_Click();
@@ -190,61 +186,8 @@ public:
     void cmdSnap_Click();
     void cmdRingtones_Click();
 
-    // ---- controls (object names as named) ----
-    VelkorControl *Velk = nullptr;
-
-    QMenu *mnuFile = nullptr;
-    QMenu *mnuView = nullptr;
-    QMenu *mnuTools = nullptr;
-    QMenu *mnuHelp = nullptr;
-    QAction *mnuNew = nullptr, *mnuOpen = nullptr, *mnuSave = nullptr, *mnuSaveAs = nullptr,
-            *mnuExit = nullptr;
-    QAction *mnuViewOpt = nullptr, *mnuViewCG = nullptr, *mnuViewPic = nullptr,
-            *mnuViewStartup = nullptr, *mnuViewInfo = nullptr;
-    QAction *mnuSendText = nullptr, *mnuEditRingtone = nullptr, *mnuPhonebook = nullptr,
-            *mnuRestart = nullptr, *mnuOptions = nullptr;
-    QAction *mnuContents = nullptr, *mnuAbout = nullptr;
-
-    QPushButton *cmdNew = nullptr, *cmdOpen = nullptr, *CmdSave = nullptr, *cmdUndo = nullptr,
-                *cmdDownload = nullptr, *cmdUpload = nullptr, *cmdSendLogo = nullptr,
-                *cmdSendSms = nullptr, *cmdStartupText = nullptr, *cmdPhonebook = nullptr,
-                *cmdRingtones = nullptr, *cmdSnap = nullptr, *cmdReset = nullptr;
-    QRadioButton *optOperator = nullptr, *optCallerGroup = nullptr, *optPicture = nullptr,
-                 *optStartup = nullptr;
-    QLabel *lblEdit = nullptr, *lblPath = nullptr, *lblNetCode = nullptr;
-    QLineEdit *txtNetCode = nullptr;
-
-    QLabel *picPhone = nullptr, *picAntenna = nullptr, *picBattery = nullptr,
-           *picMenuNames = nullptr, *lblPhoneTime = nullptr;
-    PreviewBox *picReal = nullptr;
-    FrameBox *shpPreviewFrame = nullptr;  // the outline just outside the preview
-    ZoomView *picContainer = nullptr;
-    FrameBox *Shape2 = nullptr;
-
-    QFrame *fraToolBox = nullptr;
-    QPushButton *cmdSelector = nullptr, *cmdPencil = nullptr, *cmdErasor = nullptr,
-                *cmdFill = nullptr, *cmdLine = nullptr, *cmdFullBox = nullptr,
-                *cmdEmptyBox = nullptr, *cmdFullCircle = nullptr, *cmdEmptyCircle = nullptr,
-                *cmdText = nullptr, *cmdFlipVertical = nullptr, *cmdFlipHorizontal = nullptr,
-                *cmdInverse = nullptr;
-    QRadioButton *OptCut = nullptr, *OptCopy = nullptr;
-    FrameBox *shSel = nullptr;           // marks the chosen tool
-    ShapeControl *Shape1 = nullptr;      // rubber band of the box and ellipse tools
-    LineControl *Line2 = nullptr;        // rubber band of the line tool
-    ShapeControl *shRect = nullptr;      // the selection rectangle
-    FloatingPicture *picMove = nullptr;  // the selection's floating picture
-    QLabel *picPencil = nullptr, *picEraser = nullptr, *picFlood = nullptr, *picA = nullptr,
-           *picHand = nullptr;       // hidden, carry the view's pointer images
-    QWidget *PicMseColor = nullptr;  // hidden, its background is the drawing colour
-
-    QFrame *fraStatusBar = nullptr;
-    QLineEdit *txtStat1 = nullptr, *txtStat2 = nullptr, *txtStat3 = nullptr, *txtStat5 = nullptr,
-              *txtStat6 = nullptr;
-    QLabel *picStat5 = nullptr;
-
-    QTimer *tmrTimes = nullptr;          // 10000 ms clock, running from start
-    QTimer *Timer1 = nullptr;            // 500 ms selection outline, off at start
-    QTimer *tmrChkConnection = nullptr;  // 60000 ms, never enabled
+    // The window's controls, under their object names.
+    const MainWindowUi &ui() const { return *this; }
 
     // The values the windows hand to each other; lives as long as the window.
     SharedValues &sharedValues() { return shared_; }
@@ -265,6 +208,8 @@ private:
     void connectHandlers();
     // Places the kind-dependent controls and sizes the window.
     void applyLayout(const KindLayout &layout);
+    // An untitled, unmodified, blank logo with nothing to undo and the pencil.
+    void clearDocument();
     // The kind switch shared by the four option buttons.
     void switchKind(LogoKind kind);
     // Hourglass (true) or normal (false) mouse pointer over the application.
@@ -279,18 +224,22 @@ private:
     // Drawing side (canvas/): controls, the steps every tool button shares,
     // the parts of the mouse handlers, the commit after a shape.
     void buildDrawingControls();
-    void chooseTool(QPushButton *button, QLabel *pointer, bool takeFocus);
-    bool beyondView(float X, float Y) const;
-    void commitDrawing();
-    void releaseShape(float X, float Y);
-    // Pencil and eraser: the segment from the stroke's last cell to `cell`.
-    void penTo(QPoint cell);
-    void textToolPress(float X, float Y);
-    void floodFillPress(float X, float Y);
-    void selectorMouseDown(float X, float Y);
-    void selectorMouseMove(float X, float Y);
-    void selectorMouseUp();
-    void copySelectionToClipboard();
+    // The tool whose tool box button has this object name.
+    void chooseTool(const char *button);
+    bool beyondView(QPointF at) const;
+    // ToolContext
+    QRgb ink() const override;
+    void repaintCells(const QRect &cells) override;
+    void commit() override;
+    void commitPainted() override;
+    void redraw() override;
+    void clearOutsideLogo() override;
+    LineControl &lineBand() override;
+    ShapeControl &shapeBand() override;
+    SelectionOverlay &selectionOverlay() override;
+    void setPointer(ToolCursors::Image image) override;
+    void inform(const QString &text) override;
+    FrmDrawText &textDialog() override;
     // The logo size the library's logo object gives for the current kind.
     QSize libraryLogoSize();
     void wholeLogoOperation(void (*operation)(LogoDocument &, int, int));
@@ -299,6 +248,11 @@ private:
     QString commandLine_;
     QString helpFilePath_;  // "HelpFilePath", read at load
     LogoDocument doc_;
+    UndoHistory history_;
+    std::unique_ptr<LogoFileController> files_;
+    std::unique_ptr<Tool> tool_;
+    const ToolDef *toolDef_ = nullptr;
+    SelectionOverlay overlay_;
     SharedValues shared_;
     QWidget *client_ = nullptr;
     QButtonGroup *kindGroup_ = nullptr;

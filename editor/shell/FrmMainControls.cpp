@@ -21,6 +21,7 @@
 #include "shell/FrmMain.h"
 #include "shell/HandlerScope.h"
 #include "shell/PixelTextLabel.h"
+#include "tools/ToolBox.h"
 
 namespace glyphsmith {
 
@@ -223,35 +224,35 @@ void FrmMain::buildToolBox() {
     fraToolBox->setFrameShape(QFrame::StyledPanel);
     fraToolBox->setFrameShadow(QFrame::Sunken);
     fraToolBox->resize(425, 45);
-    struct Tool {
-        QPushButton **button;
-        const char *name;
-        ButtonIcon icon;
-        const char *tip;
-    };
-    const Tool tools[] = {
-        {&cmdSelector, "cmdSelector", ButtonIcon::Selector, "Select an area"},
-        {&cmdPencil, "cmdPencil", ButtonIcon::Pencil, "Pencil"},
-        {&cmdErasor, "cmdErasor", ButtonIcon::Eraser, "Eraser"},
-        {&cmdFill, "cmdFill", ButtonIcon::Fill, "Fill"},
-        {&cmdLine, "cmdLine", ButtonIcon::Line, "Line"},
-        {&cmdFullBox, "cmdFullBox", ButtonIcon::FullBox, "Full box"},
-        {&cmdEmptyBox, "cmdEmptyBox", ButtonIcon::EmptyBox, "Empty box"},
-        {&cmdFullCircle, "cmdFullCircle", ButtonIcon::FullCircle, "Full ellipse"},
-        {&cmdEmptyCircle, "cmdEmptyCircle", ButtonIcon::EmptyCircle, "Empty ellipse"},
-        {&cmdText, "cmdText", ButtonIcon::Text, "Text"},
-        {&cmdFlipVertical, "cmdFlipVertical", ButtonIcon::FlipVertical, "Flip vertical"},
-        {&cmdFlipHorizontal, "cmdFlipHorizontal", ButtonIcon::FlipHorizontal, "Flip horizontal"},
-        {&cmdInverse, "cmdInverse", ButtonIcon::Inverse, "Inverse"},
-    };
     int i = 0;
     // buttons 375 x 375 twips, left edges at 120 + 480 i twips, top 180 twips
-    for (const Tool &t : tools) {
-        *t.button = makeButton(fraToolBox, t.name, t.icon, QString::fromLatin1(t.tip),
-                               QRect(8 + 32 * i, 12, 25, 25));
-        (*t.button)->setIconSize(QSize(18, 18));
-        ++i;
+    const auto place = [&](const char *name, ButtonIcon icon, const char *tip) {
+        QPushButton *b = makeButton(fraToolBox, name, icon, QString::fromLatin1(tip),
+                                    QRect(8 + 32 * i++, 12, 25, 25));
+        b->setIconSize(QSize(18, 18));
+        return b;
+    };
+    // the drawing tools, then the operations on the whole logo
+    for (const ToolDef &t : ToolBox::tools()) {
+        QPushButton *b = place(t.button, t.icon, t.tip);
+        connect(b, &QAbstractButton::clicked, this, [this, name = t.button] { chooseTool(name); });
     }
+    const auto tool = [this](const char *name) {
+        return fraToolBox->findChild<QPushButton *>(QLatin1String(name));
+    };
+    cmdSelector = tool("cmdSelector");
+    cmdPencil = tool("cmdPencil");
+    cmdErasor = tool("cmdErasor");
+    cmdFill = tool("cmdFill");
+    cmdLine = tool("cmdLine");
+    cmdFullBox = tool("cmdFullBox");
+    cmdEmptyBox = tool("cmdEmptyBox");
+    cmdFullCircle = tool("cmdFullCircle");
+    cmdEmptyCircle = tool("cmdEmptyCircle");
+    cmdText = tool("cmdText");
+    cmdFlipVertical = place("cmdFlipVertical", ButtonIcon::FlipVertical, "Flip vertical");
+    cmdFlipHorizontal = place("cmdFlipHorizontal", ButtonIcon::FlipHorizontal, "Flip horizontal");
+    cmdInverse = place("cmdInverse", ButtonIcon::Inverse, "Inverse");
 
     cutCopyGroup_ = new QButtonGroup(this);
     OptCut = new QRadioButton(QStringLiteral("Cut"), client_);
@@ -285,6 +286,8 @@ void FrmMain::buildStatusBar() {
 }
 
 void FrmMain::connectHandlers() {
+    overlay_ = SelectionOverlay{shRect, picMove, OptCut, OptCopy, Timer1};
+    connect(&history_, &UndoHistory::canUndoChanged, cmdUndo, &QWidget::setEnabled);
     const auto onAction = [this](QAction *a, void (FrmMain::*handler)()) {
         connect(a, &QAction::triggered, this, [this, handler] {
             const HandlerScope busy(*this);
@@ -332,25 +335,15 @@ void FrmMain::connectHandlers() {
     onClick(optCallerGroup, &FrmMain::optCallerGroup_Click);
     onClick(optPicture, &FrmMain::optPicture_Click);
     onClick(optStartup, &FrmMain::optStartup_Click);
-    onClick(cmdSelector, &FrmMain::cmdSelector_Click);
-    onClick(cmdPencil, &FrmMain::cmdPencil_Click);
-    onClick(cmdErasor, &FrmMain::cmdErasor_Click);
-    onClick(cmdFill, &FrmMain::cmdFill_Click);
-    onClick(cmdLine, &FrmMain::cmdLine_Click);
-    onClick(cmdFullBox, &FrmMain::cmdFullBox_Click);
-    onClick(cmdEmptyBox, &FrmMain::cmdEmptyBox_Click);
-    onClick(cmdFullCircle, &FrmMain::cmdFullCircle_Click);
-    onClick(cmdEmptyCircle, &FrmMain::cmdEmptyCircle_Click);
-    onClick(cmdText, &FrmMain::cmdText_Click);
     onClick(cmdFlipVertical, &FrmMain::cmdFlipVertical_Click);
     onClick(cmdFlipHorizontal, &FrmMain::cmdFlipHorizontal_Click);
     onClick(cmdInverse, &FrmMain::cmdInverse_Click);
 
     // the text tool's press opens a dialog: the press holds the window busy
     connect(picContainer, &ZoomView::mouseDown, this,
-            [this](qint16 button, qint16 shift, float x, float y) {
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers mods, QPointF at) {
                 const HandlerScope busy(*this);
-                picContainer_MouseDown(button, shift, x, y);
+                picContainer_MouseDown(button, mods, at);
             });
     connect(picContainer, &ZoomView::mouseMove, this, &FrmMain::picContainer_MouseMove);
     connect(picContainer, &ZoomView::mouseUp, this, &FrmMain::picContainer_MouseUp);

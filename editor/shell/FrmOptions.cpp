@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "canvas/LogoKind.h"
+#include "document/LogoKind.h"
 #include "shell/Artwork.h"
 #include "shell/PortProber.h"
 #include "shell/Settings.h"

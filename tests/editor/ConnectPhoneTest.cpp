@@ -15,7 +15,7 @@ using glyphsmith::test::MainWindowTest;
 namespace {
 
 int iconOf(FrmMain &w) {
-    return w.picStat5->property("iconId").toInt();
+    return w.ui().picStat5->property("iconId").toInt();
 }
 
 TEST_F(MainWindowTest, PortComesFromTheSettingsAtEveryConnectUnlessThisRunGivesOne) {
@@ -38,43 +38,43 @@ TEST_F(MainWindowTest, PortComesFromTheSettingsAtEveryConnectUnlessThisRunGivesO
 TEST_F(MainWindowTest, PortThatDoesNotExistLeavesTheEditorDisconnected) {
     home.writeSettings({});
     FrmMain &w = window();
-    w.cmdUpload->setEnabled(true);
-    w.cmdDownload->setEnabled(true);
-    w.txtStat2->setText(QStringLiteral("old model"));
-    w.txtStat3->setText(QStringLiteral("old net"));
-    for (QAbstractButton *b : {static_cast<QAbstractButton *>(w.optOperator),
-                               static_cast<QAbstractButton *>(w.optStartup),
-                               static_cast<QAbstractButton *>(w.cmdRingtones)}) {
+    w.ui().cmdUpload->setEnabled(true);
+    w.ui().cmdDownload->setEnabled(true);
+    w.ui().txtStat2->setText(QStringLiteral("old model"));
+    w.ui().txtStat3->setText(QStringLiteral("old net"));
+    for (QAbstractButton *b : {static_cast<QAbstractButton *>(w.ui().optOperator),
+                               static_cast<QAbstractButton *>(w.ui().optStartup),
+                               static_cast<QAbstractButton *>(w.ui().cmdRingtones)}) {
         b->setEnabled(false);
     }
     w.ConnectPhone();
-    EXPECT_EQ(w.txtStat1->text(), QStringLiteral("Disconnected"));
-    EXPECT_TRUE(w.txtStat2->text().isEmpty());
-    EXPECT_TRUE(w.txtStat3->text().isEmpty());
-    EXPECT_FALSE(w.cmdUpload->isEnabled());
-    EXPECT_FALSE(w.cmdDownload->isEnabled());
-    EXPECT_TRUE(w.optOperator->isEnabled());
-    EXPECT_TRUE(w.optStartup->isEnabled());
-    EXPECT_TRUE(w.cmdRingtones->isEnabled());
+    EXPECT_EQ(w.ui().txtStat1->text(), QStringLiteral("Disconnected"));
+    EXPECT_TRUE(w.ui().txtStat2->text().isEmpty());
+    EXPECT_TRUE(w.ui().txtStat3->text().isEmpty());
+    EXPECT_FALSE(w.ui().cmdUpload->isEnabled());
+    EXPECT_FALSE(w.ui().cmdDownload->isEnabled());
+    EXPECT_TRUE(w.ui().optOperator->isEnabled());
+    EXPECT_TRUE(w.ui().optStartup->isEnabled());
+    EXPECT_TRUE(w.ui().cmdRingtones->isEnabled());
     EXPECT_EQ(iconOf(w), 101);
     EXPECT_TRUE(home.messages->shown.empty());
-    EXPECT_FALSE(w.Velk->IsAlive());
+    EXPECT_FALSE(w.ui().Velk->IsAlive());
 }
 
 TEST_F(MainWindowTest, StartUpGuardAndRestartGoOnWhenTheLinkStaysDown) {
     home.writeSettings({});
     FrmMain &w = start();
-    EXPECT_EQ(w.txtStat1->text(), QStringLiteral("Disconnected"));
+    EXPECT_EQ(w.ui().txtStat1->text(), QStringLiteral("Disconnected"));
     EXPECT_EQ(iconOf(w), 101);
-    EXPECT_FALSE(w.cmdUpload->isEnabled());
-    EXPECT_TRUE(w.optPicture->isEnabled());
-    w.txtStat1->setText(QStringLiteral("something"));
+    EXPECT_FALSE(w.ui().cmdUpload->isEnabled());
+    EXPECT_TRUE(w.ui().optPicture->isEnabled());
+    w.ui().txtStat1->setText(QStringLiteral("something"));
     w.EnsureConnected();
-    EXPECT_EQ(w.txtStat1->text(), QStringLiteral("Disconnected"));
-    w.txtStat1->setText(QStringLiteral("something"));
-    w.cmdReset->click();  // the restart fails in the control; nothing is reported
-    EXPECT_EQ(w.txtStat1->text(), QStringLiteral("Disconnected"));
-    w.mnuRestart->trigger();
+    EXPECT_EQ(w.ui().txtStat1->text(), QStringLiteral("Disconnected"));
+    w.ui().txtStat1->setText(QStringLiteral("something"));
+    w.ui().cmdReset->click();  // the restart fails in the control; nothing is reported
+    EXPECT_EQ(w.ui().txtStat1->text(), QStringLiteral("Disconnected"));
+    w.ui().mnuRestart->trigger();
     EXPECT_TRUE(home.messages->shown.empty());
 }
 

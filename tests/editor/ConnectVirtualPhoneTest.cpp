@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "MainWindowTest.h"
-#include "canvas/LogoKind.h"
+#include "document/LogoKind.h"
 #include "velkor17/FBSms.h"
 #include "velkor17/VelkorControl.h"
 
@@ -26,53 +26,54 @@ protected:
 TEST_F(VirtualPhoneTest, ConnectShowsReadyProviderAndModel) {
     FrmMain &w = window();
     w.ConnectPhone();
-    EXPECT_EQ(w.txtStat1->text(), QStringLiteral("Ready"));
-    EXPECT_EQ(w.picStat5->property("iconId").toInt(), 102);
-    EXPECT_TRUE(w.cmdUpload->isEnabled());
-    EXPECT_TRUE(w.cmdDownload->isEnabled());
-    EXPECT_TRUE(w.Velk->IsAlive());
-    const QString provider = w.Velk->ProviderName().toString();
-    const QString country = w.Velk->ProviderCountry();
+    EXPECT_EQ(w.ui().txtStat1->text(), QStringLiteral("Ready"));
+    EXPECT_EQ(w.ui().picStat5->property("iconId").toInt(), 102);
+    EXPECT_TRUE(w.ui().cmdUpload->isEnabled());
+    EXPECT_TRUE(w.ui().cmdDownload->isEnabled());
+    EXPECT_TRUE(w.ui().Velk->IsAlive());
+    const QString provider = w.ui().Velk->ProviderName().toString();
+    const QString country = w.ui().Velk->ProviderCountry();
     EXPECT_FALSE(provider.isEmpty());
-    EXPECT_EQ(w.txtStat3->text(), provider + QStringLiteral(" (") + country + QStringLiteral(")"));
-    EXPECT_EQ(w.txtStat2->text(), w.Velk->PhoneModelName());
-    EXPECT_FALSE(w.txtStat2->text().trimmed().isEmpty());
+    EXPECT_EQ(w.ui().txtStat3->text(),
+              provider + QStringLiteral(" (") + country + QStringLiteral(")"));
+    EXPECT_EQ(w.ui().txtStat2->text(), w.ui().Velk->PhoneModelName());
+    EXPECT_FALSE(w.ui().txtStat2->text().trimmed().isEmpty());
     EXPECT_TRUE(home.messages->shown.empty());
 }
 
 TEST_F(VirtualPhoneTest, StartUpGatesTransfersOnThePhonesOwnCapabilitiesAndReadsTheCentre) {
     home.writeSettings({QStringLiteral("DefaultLogo=Startup Logo")});
     FrmMain &w = start();
-    ASSERT_EQ(w.txtStat1->text(), QStringLiteral("Ready"));
-    const QString caps = w.Velk->PhoneCapabilities();
+    ASSERT_EQ(w.ui().txtStat1->text(), QStringLiteral("Ready"));
+    const QString caps = w.ui().Velk->PhoneCapabilities();
     EXPECT_EQ(w.document().iLogoKind, kStartupLogo);
-    EXPECT_EQ(w.cmdUpload->isEnabled(), caps.contains(QLatin1Char('S')));
+    EXPECT_EQ(w.ui().cmdUpload->isEnabled(), caps.contains(QLatin1Char('S')));
     w.optPicture_Click();
-    EXPECT_EQ(w.cmdDownload->isEnabled(), caps.contains(QLatin1Char('P')));
+    EXPECT_EQ(w.ui().cmdDownload->isEnabled(), caps.contains(QLatin1Char('P')));
     // start-up reads the message centre
     EXPECT_FALSE(w.sharedValues().sSMSC.isEmpty());
-    EXPECT_EQ(w.sharedValues().sSMSC, w.Velk->SMS()->SMSMessageCenter());
+    EXPECT_EQ(w.sharedValues().sSMSC, w.ui().Velk->SMS()->SMSMessageCenter());
 }
 
 TEST_F(VirtualPhoneTest, AReconnectKeepsTheKindsCapabilityGate) {
     home.env.phoneCapabilities = [] { return QStringLiteral("O"); };
     FrmMain &w = start();
     w.optPicture_Click();
-    ASSERT_FALSE(w.cmdUpload->isEnabled());
-    w.Velk->Disconnect();
+    ASSERT_FALSE(w.ui().cmdUpload->isEnabled());
+    w.ui().Velk->Disconnect();
     w.EnsureConnected();
-    ASSERT_EQ(w.txtStat1->text(), QStringLiteral("Ready"));
-    EXPECT_FALSE(w.cmdUpload->isEnabled());
-    EXPECT_FALSE(w.cmdDownload->isEnabled());
+    ASSERT_EQ(w.ui().txtStat1->text(), QStringLiteral("Ready"));
+    EXPECT_FALSE(w.ui().cmdUpload->isEnabled());
+    EXPECT_FALSE(w.ui().cmdDownload->isEnabled());
 }
 
 TEST_F(VirtualPhoneTest, GuardLeavesALiveLinkAloneAndRestartIsQuiet) {
     FrmMain &w = window();
     w.ConnectPhone();
-    ASSERT_EQ(w.txtStat1->text(), QStringLiteral("Ready"));
-    w.txtStat1->setText(QStringLiteral("busy"));
+    ASSERT_EQ(w.ui().txtStat1->text(), QStringLiteral("Ready"));
+    w.ui().txtStat1->setText(QStringLiteral("busy"));
     w.EnsureConnected();
-    EXPECT_EQ(w.txtStat1->text(), QStringLiteral("busy"));  // no new connect
+    EXPECT_EQ(w.ui().txtStat1->text(), QStringLiteral("busy"));  // no new connect
     w.cmdReset_Click();
     EXPECT_TRUE(home.messages->shown.empty());
 }

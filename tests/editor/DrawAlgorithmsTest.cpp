@@ -10,9 +10,9 @@
 #include <utility>
 
 #include "PixelCheck.h"
-#include "canvas/LogoDocument.h"
 #include "canvas/ShapeRaster.h"
 #include "canvas/ViewRounding.h"
+#include "document/LogoDocument.h"
 
 using namespace glyphsmith;
 using glyphsmith::test::everyPixel;

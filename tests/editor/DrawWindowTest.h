@@ -11,6 +11,10 @@
 #include "MainWindowTest.h"
 #include "PixelCheck.h"
 #include "canvas/ZoomView.h"
+#include "tools/LineTool.h"
+#include "tools/PencilTool.h"
+#include "tools/SelectorTool.h"
+#include "tools/ToolBox.h"
 
 namespace glyphsmith::test {
 
@@ -22,7 +26,7 @@ protected:
     }
     LogoDocument &doc() { return window_->document(); }
     FrmMain &w() { return *window_; }
-    QWidget *view() { return window_->picContainer; }
+    QWidget *view() { return window_->ui().picContainer; }
 
     // The centre of logo pixel (x, y)'s cell in view pixels.
     static QPoint cell(int x, int y) { return QPoint(x * 6 + 3, y * 6 + 3); }
@@ -44,6 +48,18 @@ protected:
         move(to);
         release(to, b);
     }
+
+    // The chosen tool as a `T`; null when another one is chosen.
+    template <class T>
+    T *tool() {
+        return dynamic_cast<T *>(w().currentTool());
+    }
+    QString toolButton() {
+        const ToolDef *def = w().currentToolDef();
+        return def ? QString::fromLatin1(def->button) : QString();
+    }
+    bool lineDragging() { return tool<LineTool>() && tool<LineTool>()->dragging(); }
+    bool penDown() { return tool<PencilTool>() && tool<PencilTool>()->penDown(); }
 
     bool set(int x, int y) { return doc().isPixelSet(x, y); }
     // Set pixels of the preview (picture) inside the rectangle.

@@ -2,7 +2,7 @@
 // kind a command-line path opens in.
 #include <gtest/gtest.h>
 
-#include "canvas/LogoKind.h"
+#include "document/LogoKind.h"
 #include "files/LogoFileFilters.h"
 
 using namespace glyphsmith;

@@ -11,7 +11,7 @@
 #include "FileTestSupport.h"
 #include "MainWindowTest.h"
 #include "PixelCheck.h"
-#include "canvas/LogoKind.h"
+#include "document/LogoKind.h"
 #include "files/LogoFileFilters.h"
 #include "velkor17/FBLogo.h"
 #include "velkor17/VelkorControl.h"
@@ -134,7 +134,7 @@ TEST_F(FileTest, OperatorFileOpenedInTheCallerGroupKindStaysACallerGroupLogo) {
     const Pattern p = randomPattern(72, 14, 11);
     writeLogoFile(in("net.NOL"), fbOperatorLogo, p, QStringLiteral("244 05"));
     w().optCallerGroup_Click();
-    w().txtStat1->clear();
+    w().ui().txtStat1->clear();
     doc().setPixel(80, 40, LogoDocument::kSetColor);  // outside the logo
     doc().bModified = true;
     ModalScript script;
@@ -143,12 +143,12 @@ TEST_F(FileTest, OperatorFileOpenedInTheCallerGroupKindStaysACallerGroupLogo) {
     });
     w().mnuOpen_Click();
     EXPECT_EQ(doc().iLogoKind, kCallerGroupLogo);
-    EXPECT_EQ(w().Velk->Logo()->LogoType(), fbCallerLogo);
+    EXPECT_EQ(w().ui().Velk->Logo()->LogoType(), fbCallerLogo);
     EXPECT_TRUE(canvasShows(doc(), p));
     EXPECT_EQ(doc().preview().pixel(80, 40), LogoDocument::kClearColor);
     EXPECT_EQ(doc().sLogoPath, in("net.NOL"));
-    EXPECT_EQ(w().lblPath->text(), in("net.NOL"));
-    EXPECT_EQ(w().txtStat1->text(), "Ready");
+    EXPECT_EQ(w().ui().lblPath->text(), in("net.NOL"));
+    EXPECT_EQ(w().ui().txtStat1->text(), "Ready");
     EXPECT_TRUE(doc().bModified);  // opening a logo-object file leaves it
 }
 
@@ -308,25 +308,25 @@ TEST_F(FileTest, YesAtShutdownSavesThroughSaveAsEvenWithAKnownName) {
 
 TEST_F(FileTest, SaveThatReconnectsStillWritesTheKindBeingEdited) {
     // a phone whose operator logo the reconnect reads into the logo object
-    w().Velk->Connect(QStringLiteral("VIRTUALF"));
-    FBLogo *logo = w().Velk->Logo();
+    w().ui().Velk->Connect(QStringLiteral("VIRTUALF"));
+    FBLogo *logo = w().ui().Velk->Logo();
     logo->setLogoType(fbOperatorLogo);
     logo->Upload();
     ASSERT_EQ(logo->LastError(), 0);
-    w().Velk->Disconnect();
+    w().ui().Velk->Disconnect();
     home.env.portOverride = QStringLiteral("VIRTUAL");
     window_.reset();
     start();
-    ASSERT_EQ(w().txtStat1->text(), "Ready");
-    w().Velk->Disconnect();
-    ASSERT_FALSE(w().Velk->IsAlive());
+    ASSERT_EQ(w().ui().txtStat1->text(), "Ready");
+    w().ui().Velk->Disconnect();
+    ASSERT_FALSE(w().ui().Velk->IsAlive());
 
     w().optStartup_Click();
     const Pattern p = patternForKind(kStartupLogo, 21);
     drawPattern(doc(), p);
     doc().sLogoPath = in("boot.NSL");
     w().mnuSave_Click();
-    EXPECT_TRUE(w().Velk->IsAlive());
+    EXPECT_TRUE(w().ui().Velk->IsAlive());
     EXPECT_TRUE(shown().empty());
     w().mnuNew_Click();
     openFile(in("boot.NSL"));
@@ -347,10 +347,10 @@ TEST_P(RoundTripTest, SavedLogoOpensAgainPixelForPixel) {
     drawPattern(doc(), p);
     doc().bModified = true;
     // whatever kind the logo object held before, the save gives it this one
-    w().Velk->Logo()->setLogoType(kind == kOperatorLogo ? fbStartupLogo : fbOperatorLogo);
+    w().ui().Velk->Logo()->setLogoType(kind == kOperatorLogo ? fbStartupLogo : fbOperatorLogo);
     saveFile(in(QString::fromLatin1(name)));
     ASSERT_FALSE(doc().bModified);
-    EXPECT_EQ(int(w().Velk->Logo()->LogoType()), fbLogoTypeForKind(LogoKind(kind)));
+    EXPECT_EQ(int(w().ui().Velk->Logo()->LogoType()), fbLogoTypeForKind(LogoKind(kind)));
     const QString saved = doc().sLogoPath;
     ASSERT_TRUE(QFileInfo::exists(saved)) << saved.toStdString();
 

@@ -8,8 +8,8 @@
 #include <QRandomGenerator>
 #include <vector>
 
-#include "canvas/LogoDocument.h"
-#include "canvas/LogoKind.h"
+#include "document/LogoDocument.h"
+#include "document/LogoKind.h"
 #include "velkor17/FBLogo.h"
 
 namespace glyphsmith::test {

@@ -7,7 +7,7 @@
 
 #include "PixelCheck.h"
 #include "canvas/FloodFill.h"
-#include "canvas/LogoDocument.h"
+#include "document/LogoDocument.h"
 
 using namespace glyphsmith;
 using glyphsmith::test::everyPixel;

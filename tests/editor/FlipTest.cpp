@@ -8,8 +8,8 @@
 
 #include "DrawWindowTest.h"
 #include "PixelCheck.h"
-#include "canvas/LogoDocument.h"
 #include "canvas/LogoTransforms.h"
+#include "document/LogoDocument.h"
 #include "velkor17/FBLogo.h"
 #include "velkor17/VelkorControl.h"
 
@@ -131,7 +131,7 @@ TEST_F(FlipWindowTest, FlippingAnOperatorLogoSwapsItsColumns) {
     EXPECT_EQ(doc().iLogoHeight, 14);
     // an edit like any other: offered for saving, and undone by Undo
     EXPECT_TRUE(doc().bModified);
-    ASSERT_TRUE(w().cmdUndo->isEnabled());
+    ASSERT_TRUE(w().ui().cmdUndo->isEnabled());
     w().cmdUndo_Click();
     EXPECT_EQ(countSet(QRect(0, 0, 1, 14)), 14);
     EXPECT_TRUE(set(35, 3));
@@ -152,8 +152,8 @@ TEST_F(FlipWindowTest, PictureMessagesAndStartupLogosFlipOverTheirOwnSize) {
     EXPECT_EQ(doc().iLogoWidth, 84);
     EXPECT_EQ(doc().iLogoHeight, 48);
     // the library's logo object was told the kind and gave its size
-    EXPECT_EQ(w().Velk->Logo()->LogoType(), fbStartupLogo);
-    EXPECT_EQ(w().Velk->Logo()->Width(), 84);
+    EXPECT_EQ(w().ui().Velk->Logo()->LogoType(), fbStartupLogo);
+    EXPECT_EQ(w().ui().Velk->Logo()->Width(), 84);
 }
 
 TEST_F(FlipWindowTest, InverseTwiceGivesTheSameLogo) {

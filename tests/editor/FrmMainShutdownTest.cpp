@@ -49,7 +49,7 @@ TEST_F(ShutdownTest, ModifiedLogoAnsweredYesWithSaveAsCancelledStillCloses) {
 }
 
 TEST_F(ShutdownTest, UnmodifiedLogoClosesWithoutAQuestion) {
-    window_->mnuExit->trigger();
+    window_->ui().mnuExit->trigger();
     EXPECT_TRUE(home.messages->shown.empty());
     EXPECT_FALSE(window_->isVisible());
 }
@@ -91,12 +91,12 @@ TEST(ShutdownDuringHandlerTest, TheWindowOutlivesItsOwnHandlers) {
     using Run = std::function<void(FrmMain &)>;
     const std::pair<const char *, Run> handlers[] = {
         {"start-up", [](FrmMain &w) { w.startUp(); }},
-        {"New", [](FrmMain &w) { w.cmdNew->click(); }},
-        {"Open", [](FrmMain &w) { w.mnuOpen->trigger(); }},
-        {"Save", [](FrmMain &w) { w.CmdSave->click(); }},
-        {"Download", [](FrmMain &w) { w.cmdDownload->click(); }},
-        {"Upload", [](FrmMain &w) { w.cmdUpload->click(); }},
-        {"Restart", [](FrmMain &w) { w.mnuRestart->trigger(); }},
+        {"New", [](FrmMain &w) { w.ui().cmdNew->click(); }},
+        {"Open", [](FrmMain &w) { w.ui().mnuOpen->trigger(); }},
+        {"Save", [](FrmMain &w) { w.ui().CmdSave->click(); }},
+        {"Download", [](FrmMain &w) { w.ui().cmdDownload->click(); }},
+        {"Upload", [](FrmMain &w) { w.ui().cmdUpload->click(); }},
+        {"Restart", [](FrmMain &w) { w.ui().mnuRestart->trigger(); }},
     };
     glyphsmith::test::EditorHome home;
     home.writeSettings({});
@@ -106,8 +106,8 @@ TEST(ShutdownDuringHandlerTest, TheWindowOutlivesItsOwnHandlers) {
         QPointer<FrmMain> alive(w);
         if (std::string(name) != "start-up") {
             w->startUp();
-            w->cmdUpload->setEnabled(true);  // as a capability gate would leave them
-            w->cmdDownload->setEnabled(true);
+            w->ui().cmdUpload->setEnabled(true);  // as a capability gate would leave them
+            w->ui().cmdDownload->setEnabled(true);
         }
         glyphsmith::test::ModalScript script;  // the file dialogs of Open and Save
         script.cancel();

@@ -25,7 +25,7 @@ protected:
         DrawWindowTest::SetUp();
         w().cmdSelector_Click();
     }
-    QWidget *floating() { return w().picMove; }
+    QWidget *floating() { return w().ui().picMove; }
     // Selects from the centre of one cell to the centre of another.
     void select(QPoint fromCell, QPoint toCell) {
         drag(cell(fromCell.x(), fromCell.y()), cell(toCell.x(), toCell.y()),
@@ -40,27 +40,28 @@ protected:
         QTest::mouseRelease(floating(), Qt::LeftButton, Qt::NoModifier, grip);
     }
     bool armed() {
-        return w().tools.bSelector && w().selection.bSelArmed && !w().selection.bSelDone &&
-               w().OptCut->isVisible() && w().OptCopy->isVisible() && w().Timer1->isActive();
+        const SelectorTool *s = tool<SelectorTool>();
+        return s && s->state().bSelArmed && !s->state().bSelDone && w().ui().OptCut->isVisible() &&
+               w().ui().OptCopy->isVisible() && w().ui().Timer1->isActive();
     }
 };
 
 TEST_F(SelectionTest, TheSelectorStartsArmedAndTheTimerAlternatesTheBorder) {
     EXPECT_TRUE(armed());
-    EXPECT_EQ(w().Timer1->interval(), 500);
-    EXPECT_EQ(w().shSel->x(), w().cmdSelector->x() - 2);
-    EXPECT_EQ(w().shRect->borderStyle(), ShapeControl::BorderDot);
+    EXPECT_EQ(w().ui().Timer1->interval(), 500);
+    EXPECT_EQ(w().ui().shSel->x(), w().ui().cmdSelector->x() - 2);
+    EXPECT_EQ(w().ui().shRect->borderStyle(), ShapeControl::BorderDot);
     w().Timer1_Timer();
-    EXPECT_EQ(w().shRect->borderStyle(), ShapeControl::BorderDashDot);
+    EXPECT_EQ(w().ui().shRect->borderStyle(), ShapeControl::BorderDashDot);
     w().Timer1_Timer();
-    EXPECT_EQ(w().shRect->borderStyle(), ShapeControl::BorderDot);
+    EXPECT_EQ(w().ui().shRect->borderStyle(), ShapeControl::BorderDot);
 }
 
 TEST_F(SelectionTest, ElevenBySevenCellsFloatAsAPicture) {
     setPixels(QRect(10, 2, 1, 1));
     w().RedrawCanvas();
     select({10, 2}, {20, 8});
-    const SelectionState &s = w().selection;
+    const SelectionState &s = tool<SelectorTool>()->state();
     const auto &clip = s.PicClip;
     EXPECT_EQ(QRect(clip.ClipX, clip.ClipY, clip.ClipWidth, clip.ClipHeight), QRect(10, 2, 11, 7));
     EXPECT_EQ(QRect(QPoint(s.iSelX1, s.iSelY1), QPoint(s.iSelX2, s.iSelY2)),
@@ -68,14 +69,14 @@ TEST_F(SelectionTest, ElevenBySevenCellsFloatAsAPicture) {
     EXPECT_TRUE(s.bSelDone && !s.bSelArmed && !s.bSelecting);
     ASSERT_TRUE(floating()->isVisible());
     EXPECT_EQ(floating()->geometry(), QRect(63, 15, 60, 36));
-    EXPECT_EQ(w().shRect->box(), QRectF(63, 15, 60, 36));
-    EXPECT_TRUE(w().shRect->isVisible());
+    EXPECT_EQ(w().ui().shRect->box(), QRectF(63, 15, 60, 36));
+    EXPECT_TRUE(w().ui().shRect->isVisible());
     // the floating picture is the view's part under the rectangle
-    EXPECT_EQ(w().picMove->picture(), doc().view().copy(63, 15, 60, 36));
-    EXPECT_FALSE(w().OptCut->isVisible());
+    EXPECT_EQ(w().ui().picMove->picture(), doc().view().copy(63, 15, 60, 36));
+    EXPECT_FALSE(w().ui().OptCut->isVisible());
     // a move over the view after the release leaves the rectangle alone
     move(QPoint(300, 70));
-    EXPECT_EQ(w().shRect->box(), QRectF(63, 15, 60, 36));
+    EXPECT_EQ(w().ui().shRect->box(), QRectF(63, 15, 60, 36));
 }
 
 TEST_F(SelectionTest, TooSmallASelectionAsksForADrag) {
@@ -84,10 +85,10 @@ TEST_F(SelectionTest, TooSmallASelectionAsksForADrag) {
     EXPECT_EQ(home.messages->shown[0].title, QStringLiteral("Glyphsmith"));
     EXPECT_EQ(home.messages->shown[0].text, QStringLiteral("Select Area using Click and Drag."));
     EXPECT_FALSE(floating()->isVisible());
-    EXPECT_TRUE(w().selection.bSelArmed);
-    EXPECT_FALSE(w().selection.bSelecting);
-    EXPECT_FALSE(w().selection.bSelDone);
-    EXPECT_EQ(w().txtStat1->text(), QStringLiteral("Ready"));
+    EXPECT_TRUE(tool<SelectorTool>()->state().bSelArmed);
+    EXPECT_FALSE(tool<SelectorTool>()->state().bSelecting);
+    EXPECT_FALSE(tool<SelectorTool>()->state().bSelDone);
+    EXPECT_EQ(w().ui().txtStat1->text(), QStringLiteral("Ready"));
     // a good drag still works afterwards
     select({1, 1}, {4, 4});
     EXPECT_TRUE(floating()->isVisible());
@@ -96,11 +97,11 @@ TEST_F(SelectionTest, TooSmallASelectionAsksForADrag) {
 TEST_F(SelectionTest, TheCornerStaysInsideTheView) {
     press(QPoint(60, 40));
     move(QPoint(-20, -30));
-    EXPECT_EQ(w().shRect->box(), QRectF(0, 0, 60, 40));
+    EXPECT_EQ(w().ui().shRect->box(), QRectF(0, 0, 60, 40));
     release(QPoint(-20, -30));
-    EXPECT_EQ(w().selection.iSelX2, 0);
-    EXPECT_EQ(w().selection.iSelY2, 0);
-    EXPECT_EQ(w().selection.PicClip.ClipWidth, 11);
+    EXPECT_EQ(tool<SelectorTool>()->state().iSelX2, 0);
+    EXPECT_EQ(tool<SelectorTool>()->state().iSelY2, 0);
+    EXPECT_EQ(tool<SelectorTool>()->state().PicClip.ClipWidth, 11);
 }
 
 TEST_F(SelectionTest, CutAndMoveLeavesAHoleAndPastesFurtherRight) {
@@ -110,7 +111,7 @@ TEST_F(SelectionTest, CutAndMoveLeavesAHoleAndPastesFurtherRight) {
     setPixels(QRect(30, 10, 1, 1));  // outside the selection
     w().RedrawCanvas();
     const QImage before = doc().preview().copy();
-    ASSERT_TRUE(w().OptCut->isChecked());
+    ASSERT_TRUE(w().ui().OptCut->isChecked());
     select({10, 2}, {20, 8});
     dragFloating(QPoint(12, 0));
     for (const QPoint p : {QPoint(12, 2), QPoint(17, 5), QPoint(22, 8), QPoint(30, 10)}) {
@@ -120,10 +121,10 @@ TEST_F(SelectionTest, CutAndMoveLeavesAHoleAndPastesFurtherRight) {
     EXPECT_TRUE(viewMatchesPicture());
     EXPECT_TRUE(doc().bModified);
     EXPECT_FALSE(floating()->isVisible());
-    EXPECT_FALSE(w().shRect->isVisible());
+    EXPECT_FALSE(w().ui().shRect->isVisible());
     EXPECT_TRUE(armed());
     // undo goes back to the picture before the cut
-    ASSERT_TRUE(w().cmdUndo->isEnabled());
+    ASSERT_TRUE(w().ui().cmdUndo->isEnabled());
     w().cmdUndo_Click();
     EXPECT_EQ(doc().preview(), before);
 }
@@ -131,14 +132,14 @@ TEST_F(SelectionTest, CutAndMoveLeavesAHoleAndPastesFurtherRight) {
 TEST_F(SelectionTest, CopyAndMoveKeepsTheOriginalAndAClickPutsItBack) {
     setPixels(QRect(10, 2, 1, 1));
     w().RedrawCanvas();
-    w().OptCopy->setChecked(true);
+    w().ui().OptCopy->setChecked(true);
     select({10, 2}, {14, 4});
     dragFloating(QPoint(0, 30));  // five rows down
     EXPECT_TRUE(set(10, 2));
     EXPECT_TRUE(set(10, 7));
     EXPECT_EQ(countSetEverywhere(), 2);
 
-    w().OptCut->setChecked(true);  // a cut put back leaves no hole
+    w().ui().OptCut->setChecked(true);  // a cut put back leaves no hole
     setPixels(QRect(20, 2, 3, 3));
     w().RedrawCanvas();
     const QImage before = doc().preview().copy();
@@ -155,7 +156,7 @@ TEST_F(SelectionTest, RightClickCopiesTheEnlargedPictureToTheClipboard) {
     const QImage before = doc().preview().copy();
     QApplication::clipboard()->clear();
     select({2, 2}, {6, 5});
-    const QImage floatingPicture = w().picMove->picture();
+    const QImage floatingPicture = w().ui().picMove->picture();
     QTest::mousePress(floating(), Qt::RightButton, Qt::NoModifier, QPoint(4, 4));
     release(cell(4, 4), Qt::RightButton);
     const QImage copied = QApplication::clipboard()->image();
@@ -185,9 +186,9 @@ TEST_F(SelectionTest, DeleteClearsTheSelection) {
     EXPECT_EQ(countSetEverywhere(), 30 * 14 - 11 * 7);
     EXPECT_TRUE(viewMatchesPicture());
     EXPECT_FALSE(floating()->isVisible());
-    EXPECT_FALSE(w().shRect->isVisible());
+    EXPECT_FALSE(w().ui().shRect->isVisible());
     EXPECT_TRUE(armed());
-    ASSERT_TRUE(w().cmdUndo->isEnabled());
+    ASSERT_TRUE(w().ui().cmdUndo->isEnabled());
     w().cmdUndo_Click();
     EXPECT_EQ(doc().preview(), before);
 }
@@ -196,7 +197,7 @@ TEST_F(SelectionTest, DeleteWithoutAFreshSelectionDeletesNothing) {
     setPixels(QRect(0, 0, 30, 14));
     w().RedrawCanvas();
     // before any selection: pixel (0, 0) stays
-    w().picContainer_KeyDown(46, 0);
+    w().picContainer_KeyDown(Qt::Key_Delete, {});
     EXPECT_TRUE(set(0, 0));
     // a selection put back, then the selector chosen again: its corners
     // are stale and nothing is deleted
@@ -208,28 +209,28 @@ TEST_F(SelectionTest, DeleteWithoutAFreshSelectionDeletesNothing) {
     EXPECT_EQ(countSetEverywhere(), 30 * 14);
     // other tools never delete
     w().cmdPencil_Click();
-    w().picContainer_KeyDown(46, 0);
+    w().picContainer_KeyDown(Qt::Key_Delete, {});
     EXPECT_EQ(countSetEverywhere(), 30 * 14);
 }
 
 TEST_F(SelectionTest, AClickBesideAFinishedSelectionWidensItsRectangle) {
     select({2, 2}, {6, 5});
-    const QRectF box = w().shRect->box();
+    const QRectF box = w().ui().shRect->box();
     drag(cell(40, 10), cell(40, 10));
-    EXPECT_EQ(w().shRect->box(), box.adjusted(-1, -1, 1, 1));
-    EXPECT_TRUE(w().selection.bSelDone);
-    EXPECT_FALSE(w().OptCut->isVisible());
+    EXPECT_EQ(w().ui().shRect->box(), box.adjusted(-1, -1, 1, 1));
+    EXPECT_TRUE(tool<SelectorTool>()->state().bSelDone);
+    EXPECT_FALSE(w().ui().OptCut->isVisible());
 }
 
 TEST_F(SelectionTest, AnotherToolCancelsTheSelection) {
     select({2, 2}, {6, 5});
     w().cmdLine_Click();
-    EXPECT_FALSE(w().Timer1->isActive());
-    EXPECT_FALSE(w().shRect->isVisible());
+    EXPECT_FALSE(w().ui().Timer1->isActive());
+    EXPECT_FALSE(w().ui().shRect->isVisible());
     EXPECT_FALSE(floating()->isVisible());
-    EXPECT_TRUE(w().picMove->picture().isNull());
-    EXPECT_FALSE(w().OptCut->isVisible() || w().OptCopy->isVisible());
-    EXPECT_FALSE(w().selection.bSelDone || w().tools.bSelector);
+    EXPECT_TRUE(w().ui().picMove->picture().isNull());
+    EXPECT_FALSE(w().ui().OptCut->isVisible() || w().ui().OptCopy->isVisible());
+    EXPECT_EQ(tool<SelectorTool>(), nullptr);
 }
 
 TEST_F(SelectionTest, MovesCleanThePictureOutsideTheLogo) {

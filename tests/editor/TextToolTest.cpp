@@ -93,24 +93,24 @@ TEST_F(TextToolTest, TheTextStartsAtThePressedPixel) {
         [&](int x, int y) { return pic.pixel(x, y) == kInk || pic.pixel(x, y) == kPaper; }));
     EXPECT_TRUE(viewMatchesPicture());
     EXPECT_TRUE(doc().bModified);
-    EXPECT_TRUE(w().cmdUndo->isEnabled());
+    EXPECT_TRUE(w().ui().cmdUndo->isEnabled());
     w().cmdUndo_Click();
     EXPECT_EQ(countSetEverywhere(), 0);
 }
 
 TEST_F(TextToolTest, CancelDrawsNothingButTakesASnapshot) {
-    ASSERT_FALSE(w().cmdUndo->isEnabled());
+    ASSERT_FALSE(w().ui().cmdUndo->isEnabled());
     pressWithDialog(cell(3, 3), [](FrmDrawText *d) { d->cmdCancel->click(); });
     EXPECT_EQ(countSetEverywhere(), 0);
-    EXPECT_TRUE(w().cmdUndo->isEnabled());
+    EXPECT_TRUE(w().ui().cmdUndo->isEnabled());
     EXPECT_TRUE(doc().bModified);
 }
 
 TEST_F(TextToolTest, TheBackgroundShowsBetweenTheStrokes) {
     setPixels(QRect(0, 0, 72, 14));
     w().RedrawCanvas();
-    w().PicMseColor->setPalette([&] {
-        QPalette p = w().PicMseColor->palette();
+    w().ui().PicMseColor->setPalette([&] {
+        QPalette p = w().ui().PicMseColor->palette();
         p.setColor(QPalette::Window, QColor::fromRgb(kPaper));
         return p;
     }());

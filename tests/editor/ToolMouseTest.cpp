@@ -25,7 +25,7 @@ constexpr QRgb kClear = LogoDocument::kClearColor;
 using PencilTest = DrawWindowTest;
 
 TEST_F(PencilTest, AClickSetsTheCellInBothPictures) {
-    ASSERT_TRUE(w().tools.bPencil);
+    ASSERT_NE(tool<PencilTool>(), nullptr);
     press(cell(3, 3));
     release(cell(3, 3));
     EXPECT_TRUE(set(3, 3));
@@ -36,8 +36,8 @@ TEST_F(PencilTest, AClickSetsTheCellInBothPictures) {
     EXPECT_EQ(doc().view().pixel(23, 23), kBlack);
     EXPECT_EQ(doc().view().pixel(18, 19), LogoDocument::kGridColor);
     EXPECT_TRUE(doc().bModified);
-    EXPECT_TRUE(w().cmdUndo->isEnabled());
-    EXPECT_EQ(w().txtStat1->text(), QStringLiteral("Ready"));
+    EXPECT_TRUE(w().ui().cmdUndo->isEnabled());
+    EXPECT_EQ(w().ui().txtStat1->text(), QStringLiteral("Ready"));
 }
 
 TEST_F(PencilTest, EveryButtonDrawsTheSame) {
@@ -64,22 +64,22 @@ TEST_F(PencilTest, AFastDiagonalStrokeIsOneConnectedLineUndoneAtOnce) {
     }
     EXPECT_TRUE(set(31, 12));
     EXPECT_TRUE(viewMatchesPicture());
-    w().cmdUndo->click();
+    w().ui().cmdUndo->click();
     EXPECT_EQ(countSetEverywhere(), 0) << "one stroke, one undo step";
 }
 
 TEST_F(PencilTest, AReleaseBeyondTheViewKeepsThePenDown) {
     press(cell(1, 1));
     move(cell(2, 1));
-    w().txtStat1->clear();
-    release(QPoint(w().picContainer->width() + 5, 10));
-    EXPECT_TRUE(w().tools.bPenDown);
-    EXPECT_TRUE(w().txtStat1->text().isEmpty()) << "a refused release sets no status";
+    w().ui().txtStat1->clear();
+    release(QPoint(w().ui().picContainer->width() + 5, 10));
+    EXPECT_TRUE(penDown());
+    EXPECT_TRUE(w().ui().txtStat1->text().isEmpty()) << "a refused release sets no status";
     // back over the view without a button: it keeps drawing
     move(cell(6, 2));
     EXPECT_TRUE(set(6, 2));
     release(cell(6, 2));
-    EXPECT_FALSE(w().tools.bPenDown);
+    EXPECT_FALSE(penDown());
     move(cell(8, 2));
     EXPECT_FALSE(set(8, 2));
 }
@@ -95,21 +95,19 @@ TEST_F(PencilTest, PointsLeftOfTheViewDrawNothing) {
 TEST_F(PencilTest, TheEraserClearsBothPictures) {
     setPixels(QRect(2, 2, 4, 1));
     w().cmdErasor_Click();
-    EXPECT_TRUE(w().tools.bPencil);
-    EXPECT_TRUE(w().tools.bEraser);
+    EXPECT_EQ(toolButton(), "cmdErasor");
     drag(cell(2, 2), cell(5, 2), {cell(2, 2) + QPoint(1, 0), cell(3, 2), cell(4, 2)});
     for (int x = 2; x <= 5; ++x) {
         EXPECT_EQ(doc().preview().pixel(x, 2), kClear) << x;
         EXPECT_EQ(doc().view().pixel(x * 6 + 1, 13), kClear) << x;
         EXPECT_EQ(doc().view().pixel(x * 6 + 5, 17), kClear) << x;
     }
-    EXPECT_EQ(w().tools.lPenColor, kClear);
 }
 
 TEST_F(PencilTest, APixelBeyondTheLogoIsClearedByTheRelease) {
     // X equal to the view's width passes the guard and lands in column 72
     press(QPoint(200, 10));
-    w().picContainer_MouseMove(1, 0, 432.0F, 10.0F);
+    w().picContainer_MouseMove(Qt::LeftButton, {}, QPointF(432, 10));
     EXPECT_EQ(doc().preview().pixel(72, 1), kBlack);
     release(cell(5, 1));
     EXPECT_EQ(doc().preview().pixel(72, 1), kClear);
@@ -119,12 +117,12 @@ using StatusTextTest = DrawWindowTest;
 
 TEST_F(StatusTextTest, ShowsTheCellUnderTheMouseNegativeLeftOfTheView) {
     move(QPoint(431, 83));
-    EXPECT_EQ(w().txtStat5->text(), QStringLiteral("71, 13"));
+    EXPECT_EQ(w().ui().txtStat5->text(), QStringLiteral("71, 13"));
     move(QPoint(105, 30));
-    EXPECT_EQ(w().txtStat5->text(), QStringLiteral("17, 5"));
+    EXPECT_EQ(w().ui().txtStat5->text(), QStringLiteral("17, 5"));
     press(QPoint(10, 20));
     move(QPoint(-3, 20));
-    EXPECT_EQ(w().txtStat5->text(), QStringLiteral("-1, 3"));
+    EXPECT_EQ(w().ui().txtStat5->text(), QStringLiteral("-1, 3"));
     release(QPoint(10, 20));
 }
 
@@ -142,8 +140,8 @@ TEST_F(LineToolTest, BothEndsAreDrawn) {
         EXPECT_TRUE(set(x, 3)) << x;
     }
     EXPECT_EQ(countSetEverywhere(), 9);
-    EXPECT_FALSE(w().tools.bLineDrag);
-    EXPECT_TRUE(w().Line2->isHidden());
+    EXPECT_FALSE(lineDragging());
+    EXPECT_TRUE(w().ui().Line2->isHidden());
     EXPECT_TRUE(doc().bModified);
     EXPECT_TRUE(viewMatchesPicture());
 }
@@ -161,15 +159,15 @@ TEST_F(LineToolTest, TheRubberBandFollowsWithoutTouchingThePicture) {
     const QImage before = doc().view().copy();
     press(QPoint(20, 20));
     move(QPoint(80, 50));
-    EXPECT_TRUE(w().Line2->isVisible());
-    EXPECT_EQ(w().Line2->line(), QLineF(20, 20, 80, 50));
-    EXPECT_EQ(w().Line2->borderColor(), QColor(Qt::black));
+    EXPECT_TRUE(w().ui().Line2->isVisible());
+    EXPECT_EQ(w().ui().Line2->line(), QLineF(20, 20, 80, 50));
+    EXPECT_EQ(w().ui().Line2->borderColor(), QColor(Qt::black));
     move(QPoint(10, 70));
-    EXPECT_EQ(w().Line2->line(), QLineF(20, 20, 10, 70));
+    EXPECT_EQ(w().ui().Line2->line(), QLineF(20, 20, 10, 70));
     EXPECT_EQ(doc().view(), before);
     EXPECT_EQ(countSetEverywhere(), 0);
     release(QPoint(10, 70));
-    EXPECT_TRUE(w().Line2->isHidden());
+    EXPECT_TRUE(w().ui().Line2->isHidden());
 }
 
 struct BoxCase {
@@ -191,9 +189,8 @@ TEST_P(BoxToolTest, CoversTheExpectedCells) {
         const bool edge = x == e.left() || x == e.right() || y == e.top() || y == e.bottom();
         return set(x, y) == (e.contains(x, y) && (c.filled || edge));
     }));
-    EXPECT_TRUE(w().Shape1->isHidden());
-    EXPECT_FALSE(w().tools.bBoxDrag);
-    EXPECT_TRUE(w().cmdUndo->isEnabled());
+    EXPECT_TRUE(w().ui().Shape1->isHidden());
+    EXPECT_TRUE(w().ui().cmdUndo->isEnabled());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -212,13 +209,13 @@ TEST_F(BoxRubberBandTest, TheBandSpansFromTheSmallerCorner) {
     w().cmdFullBox_Click();
     press(QPoint(100, 70));
     move(QPoint(40, 20));
-    EXPECT_TRUE(w().Shape1->isVisible());
-    EXPECT_EQ(w().Shape1->box(), QRectF(40, 20, 60, 50));
-    EXPECT_EQ(w().Shape1->shape(), ShapeControl::Rectangle);
-    EXPECT_EQ(w().Shape1->fillStyle(), ShapeControl::Solid);
+    EXPECT_TRUE(w().ui().Shape1->isVisible());
+    EXPECT_EQ(w().ui().Shape1->box(), QRectF(40, 20, 60, 50));
+    EXPECT_EQ(w().ui().Shape1->shape(), ShapeControl::Rectangle);
+    EXPECT_EQ(w().ui().Shape1->fillStyle(), ShapeControl::Solid);
     release(QPoint(40, 20));
     w().cmdEmptyBox_Click();
-    EXPECT_EQ(w().Shape1->fillStyle(), ShapeControl::Transparent);
+    EXPECT_EQ(w().ui().Shape1->fillStyle(), ShapeControl::Transparent);
 }
 
 class EllipseToolTest : public DrawWindowTest {
@@ -237,8 +234,8 @@ TEST_F(EllipseToolTest, AWideDragGivesHalfTheDragAsRadii) {
     press(centre);
     move(centre + QPoint(36, 18));
     // the band is centred on the press point
-    EXPECT_EQ(w().Shape1->box(), QRectF(centre.x() - 18, centre.y() - 9, 36, 18));
-    EXPECT_EQ(w().Shape1->shape(), ShapeControl::Oval);
+    EXPECT_EQ(w().ui().Shape1->box(), QRectF(centre.x() - 18, centre.y() - 9, 36, 18));
+    EXPECT_EQ(w().ui().Shape1->shape(), ShapeControl::Oval);
     release(centre + QPoint(36, 18));
     // radii 3 and 1.5 around cell (20, 7), filled
     EXPECT_EQ(setBounds(), QRect(QPoint(17, 6), QPoint(23, 8)));
@@ -282,13 +279,12 @@ TEST_F(EllipseToolTest, ATallDragGivesTheSmallerEllipseOfTheCircleRule) {
 
 TEST_F(EllipseToolTest, APurelyVerticalDragDrawsNothingButFinishes) {
     w().cmdEmptyCircle_Click();
-    w().txtStat1->clear();
+    w().ui().txtStat1->clear();
     drag(cell(20, 2), cell(20, 2) + QPoint(0, 40));
     EXPECT_EQ(countSetEverywhere(), 0);
-    EXPECT_EQ(w().txtStat1->text(), QStringLiteral("Ready"));
-    EXPECT_TRUE(w().Shape1->isHidden());
-    EXPECT_FALSE(w().tools.bCircleDrag);
-    EXPECT_TRUE(w().cmdUndo->isEnabled());
+    EXPECT_EQ(w().ui().txtStat1->text(), QStringLiteral("Ready"));
+    EXPECT_TRUE(w().ui().Shape1->isHidden());
+    EXPECT_TRUE(w().ui().cmdUndo->isEnabled());
 }
 
 TEST_F(EllipseToolTest, AFlatDragDrawsARow) {
@@ -314,7 +310,7 @@ TEST_F(FloodFillToolTest, FillsTheBackgroundAndTheReleaseClearsOutside) {
     setPixels(QRect(15, 3, 1, 6));
     press(cell(1, 1));
     EXPECT_TRUE(doc().bModified);
-    EXPECT_TRUE(w().cmdUndo->isEnabled());
+    EXPECT_TRUE(w().ui().cmdUndo->isEnabled());
     release(cell(1, 1));
     EXPECT_TRUE(everyPixel([&](int x, int y) {
         const bool insideBox = x > 10 && x < 15 && y > 3 && y < 8;
@@ -347,33 +343,33 @@ using BoundsGuardTest = DrawWindowTest;
 
 TEST_F(BoundsGuardTest, EqualityPassesAndBeyondIsRefused) {
     w().cmdLine_Click();
-    const float width = static_cast<float>(w().picContainer->width());
-    const float height = static_cast<float>(w().picContainer->height());
-    w().picContainer_MouseDown(1, 0, width + 0.5F, 10.0F);
-    EXPECT_FALSE(w().tools.bLineDrag);
-    w().picContainer_MouseDown(1, 0, 10.0F, height + 1.0F);
-    EXPECT_FALSE(w().tools.bLineDrag);
-    w().picContainer_MouseDown(1, 0, width, 10.0F);
-    EXPECT_TRUE(w().tools.bLineDrag);
-    w().txtStat5->clear();
-    w().picContainer_MouseMove(0, 0, width + 1.0F, 10.0F);
-    EXPECT_TRUE(w().txtStat5->text().isEmpty()) << "no status text beyond the view";
-    w().picContainer_MouseMove(0, 0, width, height);
-    EXPECT_EQ(w().txtStat5->text(), QStringLiteral("72, 14"));
-    w().txtStat1->clear();
-    w().picContainer_MouseUp(1, 0, width + 1.0F, 10.0F);
-    EXPECT_TRUE(w().txtStat1->text().isEmpty());
-    EXPECT_TRUE(w().tools.bLineDrag);
-    w().picContainer_MouseUp(1, 0, 10.0F, height);
-    EXPECT_EQ(w().txtStat1->text(), QStringLiteral("Ready"));
-    EXPECT_FALSE(w().tools.bLineDrag);
+    const float width = static_cast<float>(w().ui().picContainer->width());
+    const float height = static_cast<float>(w().ui().picContainer->height());
+    w().picContainer_MouseDown(Qt::LeftButton, {}, QPointF(width + 0.5F, 10.0F));
+    EXPECT_FALSE(lineDragging());
+    w().picContainer_MouseDown(Qt::LeftButton, {}, QPointF(10.0F, height + 1.0F));
+    EXPECT_FALSE(lineDragging());
+    w().picContainer_MouseDown(Qt::LeftButton, {}, QPointF(width, 10.0F));
+    EXPECT_TRUE(lineDragging());
+    w().ui().txtStat5->clear();
+    w().picContainer_MouseMove(Qt::NoButton, {}, QPointF(width + 1.0F, 10.0F));
+    EXPECT_TRUE(w().ui().txtStat5->text().isEmpty()) << "no status text beyond the view";
+    w().picContainer_MouseMove(Qt::NoButton, {}, QPointF(width, height));
+    EXPECT_EQ(w().ui().txtStat5->text(), QStringLiteral("72, 14"));
+    w().ui().txtStat1->clear();
+    w().picContainer_MouseUp(Qt::LeftButton, {}, QPointF(width + 1.0F, 10.0F));
+    EXPECT_TRUE(w().ui().txtStat1->text().isEmpty());
+    EXPECT_TRUE(lineDragging());
+    w().picContainer_MouseUp(Qt::LeftButton, {}, QPointF(10.0F, height));
+    EXPECT_EQ(w().ui().txtStat1->text(), QStringLiteral("Ready"));
+    EXPECT_FALSE(lineDragging());
     // the guard follows the kind's view size
-    w().picContainer_MouseDown(1, 0, 500.0F, 280.0F);
-    EXPECT_FALSE(w().tools.bLineDrag);
+    w().picContainer_MouseDown(Qt::LeftButton, {}, QPointF(500.0F, 280.0F));
+    EXPECT_FALSE(lineDragging());
     w().optStartup_Click();
     w().cmdLine_Click();
-    w().picContainer_MouseDown(1, 0, 500.0F, 280.0F);
-    EXPECT_TRUE(w().tools.bLineDrag);
+    w().picContainer_MouseDown(Qt::LeftButton, {}, QPointF(500.0F, 280.0F));
+    EXPECT_TRUE(lineDragging());
 }
 
 }  // namespace

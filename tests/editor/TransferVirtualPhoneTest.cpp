@@ -50,11 +50,11 @@ protected:
         home.env.portOverride = QStringLiteral("VIRTUAL");
         home.writeSettings({});
         start();
-        ASSERT_EQ(w().txtStat1->text(), "Ready");
+        ASSERT_EQ(w().ui().txtStat1->text(), "Ready");
     }
     FrmMain &w() { return *window_; }
     LogoDocument &doc() { return window_->document(); }
-    FBLogo *logo() { return window_->Velk->Logo(); }
+    FBLogo *logo() { return window_->ui().Velk->Logo(); }
     bool canvasBlank() { return setPixelCount(doc(), 84, 48) == 0; }
 };
 
@@ -66,7 +66,7 @@ TEST_P(TransferRoundTripTest, UploadedLogoDownloadsAgainPixelForPixel) {
     switchTo(w(), kind);
     const Pattern p = patternForKind(kind, 300 + kind);
     drawPattern(doc(), p);
-    w().txtNetCode->setText(QStringLiteral("244 05"));
+    w().ui().txtNetCode->setText(QStringLiteral("244 05"));
     ModalScript script;
     if (located) {
         script.then(answerLocation(QStringLiteral("2"), QStringLiteral("Hi")));
@@ -74,28 +74,28 @@ TEST_P(TransferRoundTripTest, UploadedLogoDownloadsAgainPixelForPixel) {
     w().cmdUpload_Click();
     EXPECT_TRUE(script.done());
     EXPECT_EQ(script.unexpected(), 0);
-    ASSERT_EQ(w().txtStat1->text(), "Ready");
+    ASSERT_EQ(w().ui().txtStat1->text(), "Ready");
 
     doc().bModified = false;
     w().mnuNew_Click();
     ASSERT_TRUE(canvasBlank());
-    w().txtNetCode->clear();
+    w().ui().txtNetCode->clear();
     doc().bModified = true;
-    w().cmdUndo->setEnabled(true);
+    w().TakeUndoSnapshot();  // a step the download must drop
     if (located) {
         script.then(answerLocation(QStringLiteral("2")));
     }
     w().cmdDownload_Click();
     EXPECT_TRUE(script.done());
     EXPECT_EQ(script.unexpected(), 0);
-    EXPECT_EQ(w().txtStat1->text(), "Ready");
+    EXPECT_EQ(w().ui().txtStat1->text(), "Ready");
     EXPECT_TRUE(canvasShows(doc(), p));
     EXPECT_FALSE(doc().bModified);
-    EXPECT_EQ(w().lblPath->text(), "Untitled");
-    EXPECT_FALSE(w().cmdUndo->isEnabled());
+    EXPECT_EQ(w().ui().lblPath->text(), "Untitled");
+    EXPECT_FALSE(w().ui().cmdUndo->isEnabled());
     EXPECT_EQ(doc().iLogoKind, kind);
     if (kind == kOperatorLogo) {
-        EXPECT_EQ(w().txtNetCode->text(), "244 05");
+        EXPECT_EQ(w().ui().txtNetCode->text(), "244 05");
     }
     if (located) {
         EXPECT_EQ(logo()->CallerGroupNumber(), 1);  // "2" is location 1
@@ -113,12 +113,12 @@ INSTANTIATE_TEST_SUITE_P(EveryKind, TransferRoundTripTest,
 TEST_F(TransferTest, UploadingAnOperatorLogoAsksNothingAndSendsAnEmptyNetworkCode) {
     logo()->setLogoType(fbCallerLogo);
     logo()->setCallerGroupNumber(4);
-    w().txtNetCode->clear();
+    w().ui().txtNetCode->clear();
     doc().setPixel(0, 0, LogoDocument::kSetColor);
     ModalScript script;
     w().cmdUpload_Click();
     EXPECT_EQ(script.shown(), 0);
-    EXPECT_EQ(w().txtStat1->text(), "Ready");
+    EXPECT_EQ(w().ui().txtStat1->text(), "Ready");
     EXPECT_EQ(logo()->LogoType(), fbOperatorLogo);
     EXPECT_EQ(logo()->NetCode(), "");
     EXPECT_EQ(logo()->CallerGroupNumber(), 4);
@@ -134,12 +134,12 @@ TEST_F(TransferTest, DownloadWithZeroTypedGivesNoLocation) {
     drawPattern(doc(), randomPattern(72, 14, 402));
     script.then(answerLocation(QStringLiteral("4")));  // location 3
     w().cmdUpload_Click();
-    ASSERT_EQ(w().txtStat1->text(), "Ready");
+    ASSERT_EQ(w().ui().txtStat1->text(), "Ready");
 
     logo()->setCallerGroupNumber(1);
     script.then(answerLocation(QStringLiteral("0")));  // location -1: none given
     w().cmdDownload_Click();
-    EXPECT_EQ(w().txtStat1->text(), "Ready");
+    EXPECT_EQ(w().ui().txtStat1->text(), "Ready");
     EXPECT_EQ(logo()->CallerGroupNumber(), 1);
     EXPECT_TRUE(canvasShows(doc(), first));
 }
@@ -148,15 +148,15 @@ TEST_F(TransferTest, CancelledDownloadLeavesAnEmptyUntitledCanvasAndNoStatus) {
     w().optPicture_Click();
     drawPattern(doc(), randomPattern(72, 28, 403));
     doc().sLogoPath = QStringLiteral("/somewhere/earlier.GSP");
-    w().lblPath->setText(doc().sLogoPath);
+    w().ui().lblPath->setText(doc().sLogoPath);
     doc().bModified = true;
     ModalScript script;
     script.cancel();
     w().cmdDownload_Click();
     EXPECT_TRUE(script.done());
     EXPECT_TRUE(canvasBlank());
-    EXPECT_EQ(w().lblPath->text(), "Untitled");
-    EXPECT_TRUE(w().txtStat1->text().isEmpty());
+    EXPECT_EQ(w().ui().lblPath->text(), "Untitled");
+    EXPECT_TRUE(w().ui().txtStat1->text().isEmpty());
     EXPECT_FALSE(doc().bModified);
     // the canvas no longer shows that file: Save must ask for a name
     EXPECT_TRUE(doc().sLogoPath.isEmpty());
@@ -168,14 +168,14 @@ TEST_F(TransferTest, EmptyOrPastTheEndLocationsAreProblemsAndKeepTheCanvasClear)
     ModalScript script;
     script.then(answerLocation(QStringLiteral("10")));
     w().cmdDownload_Click();
-    EXPECT_EQ(w().txtStat1->text(), "Problem Downloading Logo");
+    EXPECT_EQ(w().ui().txtStat1->text(), "Problem Downloading Logo");
     EXPECT_TRUE(canvasBlank());
     EXPECT_TRUE(home.messages->shown.empty());
     // a location past the phone's last (groups 0 to 4) is a problem uploading
     w().optCallerGroup_Click();
     script.then(answerLocation(QStringLiteral("9")));
     w().cmdUpload_Click();
-    EXPECT_EQ(w().txtStat1->text(), "Problem Uploading Logo");
+    EXPECT_EQ(w().ui().txtStat1->text(), "Problem Uploading Logo");
 }
 
 TEST_F(TransferTest, UploadChangesNothingInTheDocument) {
@@ -185,7 +185,7 @@ TEST_F(TransferTest, UploadChangesNothingInTheDocument) {
     doc().sLogoPath = QStringLiteral("/x/boot.NSL");
     doc().bModified = true;
     w().cmdUpload_Click();
-    EXPECT_EQ(w().txtStat1->text(), "Ready");
+    EXPECT_EQ(w().ui().txtStat1->text(), "Ready");
     EXPECT_TRUE(canvasShows(doc(), p));
     EXPECT_EQ(doc().sLogoPath, "/x/boot.NSL");
     EXPECT_TRUE(doc().bModified);
@@ -204,11 +204,11 @@ protected:
 TEST_F(TransferNoPhoneTest, UploadAndDownloadReportTheirProblemInTheStatusText) {
     FrmMain &w = *window_;
     drawPattern(w.document(), randomPattern(72, 14, 406));
-    w.txtStat1->setText(QStringLiteral("before"));
+    w.ui().txtStat1->setText(QStringLiteral("before"));
     w.cmdUpload_Click();
-    EXPECT_EQ(w.txtStat1->text(), "Problem Uploading Logo");
+    EXPECT_EQ(w.ui().txtStat1->text(), "Problem Uploading Logo");
     w.cmdDownload_Click();
-    EXPECT_EQ(w.txtStat1->text(), "Problem Downloading Logo");
+    EXPECT_EQ(w.ui().txtStat1->text(), "Problem Downloading Logo");
     EXPECT_EQ(setPixelCount(w.document(), 84, 48), 0);
     EXPECT_TRUE(home.messages->shown.empty());
 }

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
 #include <functional>
 
 #include "DrawWindowTest.h"
+#include "document/UndoHistory.h"
 
 using namespace glyphsmith;
 using glyphsmith::test::DrawWindowTest;
@@ -21,15 +24,15 @@ TEST_F(UndoTest, UndoAfterALineRestoresThePictureBeforeIt) {
     w().cmdLine_Click();
     drag(cell(2, 3), cell(10, 3));
     ASSERT_TRUE(set(6, 3));
-    ASSERT_TRUE(w().cmdUndo->isEnabled());
+    ASSERT_TRUE(w().ui().cmdUndo->isEnabled());
     doc().bModified = true;
     w().cmdUndo_Click();
     EXPECT_EQ(doc().preview(), before);
     EXPECT_TRUE(viewMatchesPicture());
     EXPECT_TRUE(doc().bModified) << "undo leaves the flag alone";
     // only one step: the button is off until the next operation
-    EXPECT_FALSE(w().cmdUndo->isEnabled());
-    w().cmdUndo->click();
+    EXPECT_FALSE(w().ui().cmdUndo->isEnabled());
+    w().ui().cmdUndo->click();
     EXPECT_EQ(doc().preview(), before);
 }
 
@@ -61,7 +64,7 @@ TEST_F(UndoTest, EveryToolLeavesAStepToUndo) {
         const QImage before = doc().preview().copy();
         op();
         ASSERT_NE(doc().preview(), before) << "operation " << i;
-        ASSERT_TRUE(w().cmdUndo->isEnabled()) << "operation " << i;
+        ASSERT_TRUE(w().ui().cmdUndo->isEnabled()) << "operation " << i;
         w().cmdUndo_Click();
         ASSERT_EQ(doc().preview(), before) << "operation " << i;
         ++i;
@@ -71,12 +74,40 @@ TEST_F(UndoTest, EveryToolLeavesAStepToUndo) {
 TEST_F(UndoTest, NewEmptiesTheBuffersAndAnEmptyBufferGivesAClearPicture) {
     setPixels(QRect(0, 0, 10, 10));
     w().mnuNew_Click();
-    EXPECT_FALSE(w().cmdUndo->isEnabled());
-    EXPECT_TRUE(doc().picUndo2.isNull());
+    EXPECT_FALSE(w().ui().cmdUndo->isEnabled());
+    EXPECT_TRUE(w().undoHistory().previous().isNull());
     setPixels(QRect(0, 0, 10, 10));
     w().cmdUndo_Click();
     EXPECT_EQ(countSetEverywhere(), 0);
     EXPECT_TRUE(viewMatchesPicture());
+}
+
+TEST_F(UndoTest, ThePlatformsUndoKeyUndoesTheLastStroke) {
+    w().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
+    drag(cell(1, 1), cell(6, 1));
+    ASSERT_EQ(countSetEverywhere(), 6);
+    QTest::keySequence(w().windowHandle(), QKeySequence::Undo);
+    // the button's shortcut clicks it a moment later
+    EXPECT_TRUE(QTest::qWaitFor([&] { return countSetEverywhere() == 0; }, 2000));
+}
+
+TEST(UndoHistoryTest, UndoGoesBackOneStepAndTellsTheButton) {
+    UndoHistory history;
+    QSignalSpy available(&history, &UndoHistory::canUndoChanged);
+    QImage a(2, 2, QImage::Format_RGB32), b = a;
+    a.fill(Qt::black);
+    b.fill(Qt::white);
+    history.snapshot(a);
+    history.snapshot(b);
+    history.shift(a);  // the selector's shift keeps Undo as it was
+    EXPECT_EQ(history.undo(), b);
+    EXPECT_FALSE(history.canUndo());
+    history.snapshot(a);
+    history.clear();
+    EXPECT_TRUE(history.undo().isNull());
+    ASSERT_EQ(available.count(), 4);
+    EXPECT_EQ(available.at(3).at(0).toBool(), false);
 }
 
 }  // namespace

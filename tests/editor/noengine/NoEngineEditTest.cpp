@@ -22,11 +22,11 @@ TEST_F(NoEngineTest, FlipsAndInverseUseTheKindsSize) {
     FrmMain &w = start();
     LogoDocument &doc = w.document();
     doc.setPixel(0, 0, LogoDocument::kSetColor);
-    EXPECT_NO_THROW(w.cmdFlipHorizontal->click());
+    EXPECT_NO_THROW(w.ui().cmdFlipHorizontal->click());
     EXPECT_TRUE(doc.isPixelSet(71, 0));
-    EXPECT_NO_THROW(w.cmdFlipVertical->click());
+    EXPECT_NO_THROW(w.ui().cmdFlipVertical->click());
     EXPECT_TRUE(doc.isPixelSet(71, 13));
-    EXPECT_NO_THROW(w.cmdInverse->click());
+    EXPECT_NO_THROW(w.ui().cmdInverse->click());
     EXPECT_FALSE(doc.isPixelSet(71, 13));
     EXPECT_TRUE(doc.isPixelSet(0, 0));
     EXPECT_TRUE(doc.bModified);

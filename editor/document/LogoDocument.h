@@ -13,7 +13,7 @@
 #include <QRect>
 #include <QString>
 
-#include "canvas/LogoKind.h"
+#include "document/LogoKind.h"
 
 namespace glyphsmith {
 
@@ -43,18 +43,13 @@ public:
     // The zoomed view's persistent image, view pixels.
     const QImage &view() const { return view_; }
     QImage &view() { return view_; }
-    // Undo buffers: the document after the latest snapshot and one before;
-    // null when empty.
-    QImage picUndo;
-    QImage picUndo2;
 
     // Both pictures cleared to the clear colour, the grid drawn on the view.
     void blankCanvas();
     // The grid lines over the whole view, in the grid colour.
     void drawGrid();
     // Rebuilds the view from the preview (each preview pixel a solid 6 x 6
-    // block, then the grid) and makes the first undo buffer a copy of the
-    // preview.
+    // block, then the grid).
     void redrawCanvas();
     // Writes logo pixel (x, y) by the cell rule; points outside the preview
     // are ignored.

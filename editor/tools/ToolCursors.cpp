@@ -1,4 +1,4 @@
-#include "canvas/ToolCursors.h"
+#include "tools/ToolCursors.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "canvas/LogoDocument.h"
+#include "document/LogoDocument.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,7 +41,6 @@ void LogoDocument::redrawCanvas() {
         }
     }
     drawGrid();
-    picUndo = preview_.copy();
 }
 
 void LogoDocument::setPixel(int x, int y, QRgb color) {

@@ -1,4 +1,4 @@
-#include "canvas/LogoKind.h"
+#include "document/LogoKind.h"
 
 namespace glyphsmith {
 
