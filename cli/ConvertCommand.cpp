@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
+#include <algorithm>
 #include <climits>
 
 #include "ArgParser.h"
@@ -139,6 +140,7 @@ int runBatch(const QStringList &inputs, const QString &outDir, const Target &tar
     const bool progress = errIsTerminal();
     const QString clearLine = QStringLiteral("\r\033[K");
     int failed = 0;
+    int worst = kExitOk;
     for (qsizetype i = 0; i < inputs.size(); ++i) {
         if (progress) {
             printErr(clearLine + QStringLiteral("[%1/%2] %3").arg(i + 1).arg(inputs.size()).arg(
@@ -147,12 +149,14 @@ int runBatch(const QStringList &inputs, const QString &outDir, const Target &tar
         try {
             convertFile(inputs[i], outputs[i], target, s);
         } catch (const CliError &e) {
-            if (e.code() == kExitUsage) {
-                throw;
-            }
+            // a file this build cannot read is that file's failure alone
             ++failed;
+            worst = std::max<int>(worst, e.code());
+            const QString named = e.message().startsWith(inputs[i])
+                                      ? e.message()
+                                      : inputs[i] + QStringLiteral(": ") + e.message();
             printErr((progress ? clearLine : QString()) + QStringLiteral("glyphsmith-cli: ") +
-                     e.message() + QLatin1Char('\n'));
+                     named + QLatin1Char('\n'));
         }
     }
     if (progress) {
@@ -160,7 +164,7 @@ int runBatch(const QStringList &inputs, const QString &outDir, const Target &tar
                                  .arg(inputs.size() - failed)
                                  .arg(inputs.size()));
     }
-    return failed == 0 ? kExitOk : kExitFile;
+    return worst;
 }
 
 }  // namespace
@@ -191,6 +195,9 @@ int runConvert(const QStringList &args) {
     s.kind = kindOption(p.value("kind"), p.has("kind"));
     if (p.has("netcode")) {
         s.netCode = p.value("netcode");
+        LogoImage probe = LogoImage::blank(kOperatorLogo);
+        probe.netCode = *s.netCode;
+        logoToEngine(engineLogo(), probe);  // a usage error for a malformed code
     }
     s.transpose = p.intValue("transpose", 0, -104, 104);
 

@@ -68,8 +68,11 @@ int runPhone(const QStringList &args) {
     ArgParser p(QStringLiteral("phone ") + name, options);
     p.parse(args.mid(1));
     if (p.helpWanted()) {
+        QString summary = QLatin1String(command->summary);
+        summary.replace(QStringLiteral("\n      "), QStringLiteral("\n"));
+        summary[0] = summary[0].toUpper();
         printOut(QStringLiteral("Usage: glyphsmith-cli phone %1 [--port PORT]\n\n%2.\n")
-                     .arg(QLatin1String(command->usage), QLatin1String(command->summary)));
+                     .arg(QLatin1String(command->usage), summary));
         return kExitOk;
     }
     p.expectPositionals(command->minArgs, command->maxArgs, command->usage);
