@@ -11,7 +11,7 @@
 namespace glyphsmith::cli {
 
 struct OptionDef {
-    const char *name;       // without the leading "--"
+    const char *name;  // without the leading "--"
     bool takesValue;
     char shortName = '\0';  // '\0': none
 };

@@ -44,9 +44,7 @@ struct Target {
     const RingToneFormat *tone = nullptr;
 
     QString name() const { return logo ? logo->name : tone->name; }
-    QString extension() const {
-        return (logo ? logo->extensions : tone->extensions).constFirst();
-    }
+    QString extension() const { return (logo ? logo->extensions : tone->extensions).constFirst(); }
 };
 
 struct Settings {
@@ -143,8 +141,8 @@ int runBatch(const QStringList &inputs, const QString &outDir, const Target &tar
     int worst = kExitOk;
     for (qsizetype i = 0; i < inputs.size(); ++i) {
         if (progress) {
-            printErr(clearLine + QStringLiteral("[%1/%2] %3").arg(i + 1).arg(inputs.size()).arg(
-                                     inputs[i]));
+            printErr(clearLine +
+                     QStringLiteral("[%1/%2] %3").arg(i + 1).arg(inputs.size()).arg(inputs[i]));
         }
         try {
             convertFile(inputs[i], outputs[i], target, s);
@@ -171,16 +169,16 @@ int runBatch(const QStringList &inputs, const QString &outDir, const Target &tar
 
 int runConvert(const QStringList &args) {
     ArgParser p(QStringLiteral("convert"), {{"to", true},
-                                           {"output", true, 'o'},
-                                           {"kind", true},
-                                           {"netcode", true},
-                                           {"transpose", true},
-                                           {"fit", false},
-                                           {"fill", false},
-                                           {"stretch", false},
-                                           {"threshold", true},
-                                           {"dither", true},
-                                           {"invert", false}});
+                                            {"output", true, 'o'},
+                                            {"kind", true},
+                                            {"netcode", true},
+                                            {"transpose", true},
+                                            {"fit", false},
+                                            {"fill", false},
+                                            {"stretch", false},
+                                            {"threshold", true},
+                                            {"dither", true},
+                                            {"invert", false}});
     p.parse(args);
     if (p.helpWanted()) {
         printOut(QString::fromLatin1(kConvertHelp));

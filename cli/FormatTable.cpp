@@ -9,7 +9,9 @@ namespace {
 
 LogoFormat engineLogoFormat(const char *name, const char *ext, std::optional<LogoKind> ownKind) {
     const QString extension = QString::fromLatin1(ext);
-    return {QString::fromLatin1(name), {extension}, ownKind,
+    return {QString::fromLatin1(name),
+            {extension},
+            ownKind,
             [](const QString &path, const LogoReadOptions &) { return readEngineLogoFile(path); },
             [extension](const LogoImage &image, const QString &path) {
                 writeEngineLogoFile(image, path, extension);
@@ -88,9 +90,10 @@ const RingToneFormat *findRingToneFormat(const QString &nameOrExtension) {
 
 bool isPictureExtension(const QString &extension) {
     static const QStringList pictures = {
-        QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("gif"),
-        QStringLiteral("tif"), QStringLiteral("tiff"), QStringLiteral("webp"), QStringLiteral("ppm"),
-        QStringLiteral("pgm"), QStringLiteral("pbm"), QStringLiteral("xpm")};
+        QStringLiteral("png"),  QStringLiteral("jpg"), QStringLiteral("jpeg"),
+        QStringLiteral("gif"),  QStringLiteral("tif"), QStringLiteral("tiff"),
+        QStringLiteral("webp"), QStringLiteral("ppm"), QStringLiteral("pgm"),
+        QStringLiteral("pbm"),  QStringLiteral("xpm")};
     return pictures.contains(extension.toLower());
 }
 

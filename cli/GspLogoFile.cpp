@@ -46,10 +46,11 @@ LogoImage readGspLogoFile(const QString &path, std::optional<LogoKind> kind) {
         kind = kindOfSize(width, height);
     }
     if (!kind || height == 0) {
-        fileError(QStringLiteral("%1: damaged or not a GSP file (%2 x %3 pixels; --kind sets the kind)")
-                      .arg(path)
-                      .arg(width)
-                      .arg(height));
+        fileError(
+            QStringLiteral("%1: damaged or not a GSP file (%2 x %3 pixels; --kind sets the kind)")
+                .arg(path)
+                .arg(width)
+                .arg(height));
     }
     LogoImage image = LogoImage::blank(*kind);
     for (int y = 0; y < image.height; ++y) {
@@ -61,8 +62,8 @@ LogoImage readGspLogoFile(const QString &path, std::optional<LogoKind> kind) {
 }
 
 void writeGspLogoFile(const LogoImage &image, const QString &path) {
-    const QByteArray text = encodeGsp(image.width, image.height,
-                                      [&image](int x, int y) { return image.isSet(x, y); });
+    const QByteArray text =
+        encodeGsp(image.width, image.height, [&image](int x, int y) { return image.isSet(x, y); });
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
         fileError(QStringLiteral("%1: cannot write the file").arg(path));

@@ -14,7 +14,12 @@ const std::vector<PhoneSubcommand> &subcommands() {
         for (PhoneSubcommand &c : phoneLogoSubcommands()) {
             list.push_back(std::move(c));
         }
-        list.push_back({"check", "check", "checks the connection to the phone", {}, 0, 0,
+        list.push_back({"check",
+                        "check",
+                        "checks the connection to the phone",
+                        {},
+                        0,
+                        0,
                         [](PhoneSession &, const ArgParser &) {
                             notInThisBuild(QStringLiteral("The connection check"));
                         }});
@@ -33,8 +38,8 @@ QString overview() {
         "\n"
         "Subcommands:\n");
     for (const PhoneSubcommand &c : subcommands()) {
-        text += QStringLiteral("  %1\n      %2\n").arg(QLatin1String(c.usage),
-                                                       QLatin1String(c.summary));
+        text += QStringLiteral("  %1\n      %2\n")
+                    .arg(QLatin1String(c.usage), QLatin1String(c.summary));
     }
     text += QStringLiteral(
         "\n'glyphsmith-cli phone SUBCOMMAND --help' tells more.\n"

@@ -25,8 +25,8 @@ bool usesLocation(LogoKind kind) {
 // The logo named by FILE (with --kind and --netcode) in the engine's logo,
 // with its location and picture text.
 LogoImage loadLogo(FBLogo &logo, const ArgParser &p) {
-    LogoImage image = readLogoInput(p.positionals().constFirst(),
-                                    kindOption(p.value("kind"), p.has("kind")));
+    LogoImage image =
+        readLogoInput(p.positionals().constFirst(), kindOption(p.value("kind"), p.has("kind")));
     if (p.has("netcode")) {
         image.netCode = p.value("netcode");
     }
@@ -58,8 +58,9 @@ void download(PhoneSession &session, const ArgParser &p) {
     const QString formatName = p.value("to", QFileInfo(out).suffix());
     const LogoFormat *format = findLogoFormat(formatName);
     if (!format) {
-        usageError(QStringLiteral("phone download: unknown logo format \"%1\" (use --to with one of %2)")
-                       .arg(formatName, logoFormatNames()));
+        usageError(
+            QStringLiteral("phone download: unknown logo format \"%1\" (use --to with one of %2)")
+                .arg(formatName, logoFormatNames()));
     }
     if (!format->write) {
         notInThisBuild(QStringLiteral("Writing %1 files").arg(format->name));

@@ -64,10 +64,14 @@ fbMemoryType memoryOption(const QString &name) {
     static const struct {
         const char *name;
         fbMemoryType type;
-    } table[] = {{"sim", fbSimMemory},           {"phone", fbPhoneMemory},
-                 {"own", fbOwnNumberMemory},     {"fixed", fbFixedDialMemory},
-                 {"dialled", fbDialedNumberMemory}, {"received", fbReceivedNumberMemory},
-                 {"missed", fbMissedNumberMemory},  {"combined", fbCombinedPhonebookMemory}};
+    } table[] = {{"sim", fbSimMemory},
+                 {"phone", fbPhoneMemory},
+                 {"own", fbOwnNumberMemory},
+                 {"fixed", fbFixedDialMemory},
+                 {"dialled", fbDialedNumberMemory},
+                 {"received", fbReceivedNumberMemory},
+                 {"missed", fbMissedNumberMemory},
+                 {"combined", fbCombinedPhonebookMemory}};
     for (const auto &row : table) {
         if (name.compare(QLatin1String(row.name), Qt::CaseInsensitive) == 0) {
             return row.type;
@@ -93,10 +97,8 @@ void phonebook(PhoneSession &session, const ArgParser &p) {
         if (name.isEmpty() && number.isEmpty()) {
             continue;
         }
-        text += QStringLiteral("%1\t%2\t%3\t%4\n")
-                    .arg(location)
-                    .arg(name, number)
-                    .arg(entry->Group());
+        text +=
+            QStringLiteral("%1\t%2\t%3\t%4\n").arg(location).arg(name, number).arg(entry->Group());
     }
     printOut(text);
 }
@@ -135,23 +137,49 @@ void play(PhoneSession &session, const ArgParser &p) {
 
 std::vector<PhoneSubcommand> phoneOtherSubcommands() {
     return {
-        {"identify", "identify", "shows the phone's model, IMEI, revisions and network", {}, 0, 0,
+        {"identify",
+         "identify",
+         "shows the phone's model, IMEI, revisions and network",
+         {},
+         0,
+         0,
          identify},
-        {"send-sms", "send-sms NUMBER TEXT [--flash] [--report]",
+        {"send-sms",
+         "send-sms NUMBER TEXT [--flash] [--report]",
          "sends a text message; --flash shows it at once, --report asks for a delivery report",
-         {{"flash", false}, {"report", false}}, 2, 2, sendSms},
-        {"startup-text", "startup-text TEXT", "sets the text the phone shows when it starts", {}, 1,
-         1, startupText},
-        {"phonebook", "phonebook [--memory MEMORY]",
+         {{"flash", false}, {"report", false}},
+         2,
+         2,
+         sendSms},
+        {"startup-text",
+         "startup-text TEXT",
+         "sets the text the phone shows when it starts",
+         {},
+         1,
+         1,
+         startupText},
+        {"phonebook",
+         "phonebook [--memory MEMORY]",
          "lists the phonebook (SIM by default) as location, name, number and group,\n"
          "      separated by tabs",
-         {{"memory", true}}, 0, 0, phonebook},
-        {"ringtone", "ringtone upload FILE --location N",
+         {{"memory", true}},
+         0,
+         0,
+         phonebook},
+        {"ringtone",
+         "ringtone upload FILE --location N",
          "puts an RTTTL or OTT ring tone in the phone's ring tone location N (from 1)",
-         {{"location", true}}, 2, 2, ringtone},
-        {"play", "play FILE [--device speaker|midi|phone]",
+         {{"location", true}},
+         2,
+         2,
+         ringtone},
+        {"play",
+         "play FILE [--device speaker|midi|phone]",
          "plays a ring tone on this computer (midi, the default, or speaker) or the phone",
-         {{"device", true}}, 1, 1, play},
+         {{"device", true}},
+         1,
+         1,
+         play},
     };
 }
 

@@ -20,9 +20,9 @@ void transposeRingTone(FBRingTone &tone, int semitones);
 
 struct RingToneFacts {
     QString name;
-    int tempo = 0;      // beats per minute
-    int notes = 0;      // notes and pauses, style changes not counted
-    int lengthMs = 0;   // as the player times it
+    int tempo = 0;     // beats per minute
+    int notes = 0;     // notes and pauses, style changes not counted
+    int lengthMs = 0;  // as the player times it
     // The OTT payload's size in bytes and the SMS it needs; nothing when OTT
     // cannot hold the tone.
     std::optional<int> smartBytes;

@@ -29,7 +29,9 @@ struct Fixture {
     Fixture() {
         QDir().mkpath(dir.filePath(QStringLiteral("in")));
         for (int i = 0; i < kBatchFiles; ++i) {
-            QByteArray nol = QByteArray::fromHex("4E4F4C000100F40005004800" "0E00010001000000");
+            QByteArray nol = QByteArray::fromHex(
+                "4E4F4C000100F40005004800"
+                "0E00010001000000");
             for (int p = 0; p < 72 * 14; ++p) {
                 nol += ((p * 7 + i) % 11 == 0) ? '1' : '0';
             }

@@ -23,7 +23,8 @@ class CliHome {
 public:
     CliHome() {
         env_ = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "PHONEENG_VIRTUAL_DIR"}) {
+        for (const char *name :
+             {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "PHONEENG_VIRTUAL_DIR"}) {
             env_.insert(QString::fromLatin1(name), dir_.path());
         }
     }

@@ -17,8 +17,12 @@ struct Format {
     std::optional<Size> own;  // the size writing this format gives the logo
 };
 
-const Format kFormats[] = {{"nol", Size{72, 14}}, {"ngg", Size{72, 14}}, {"nsl", Size{84, 48}},
-                           {"nlm", {}},           {"bmp", {}},           {"otb", {}},
+const Format kFormats[] = {{"nol", Size{72, 14}},
+                           {"ngg", Size{72, 14}},
+                           {"nsl", Size{84, 48}},
+                           {"nlm", {}},
+                           {"bmp", {}},
+                           {"otb", {}},
                            {"gsp", {}}};
 const struct {
     const char *name;
@@ -32,11 +36,13 @@ Size after(Size s, const Format &f) {
 TEST(ConvertTest, EveryFormatPairKeepsThePixels) {
     CliHome home;
     for (const auto &logo : kLogos) {
-        home.write(QStringLiteral("src/%1.gsp").arg(logo.name), gspText(logo.size.w, logo.size.h, pattern));
+        home.write(QStringLiteral("src/%1.gsp").arg(logo.name),
+                   gspText(logo.size.w, logo.size.h, pattern));
     }
     // step 1: every logo into every format, a folder at a time
     for (const Format &f : kFormats) {
-        const CliRun r = home.run({"convert", home.path("src"), "--to", f.ext, "-o", home.path("step1")});
+        const CliRun r =
+            home.run({"convert", home.path("src"), "--to", f.ext, "-o", home.path("step1")});
         ASSERT_EQ(r.code, 0) << r.err.toStdString();
         EXPECT_EQ(r.err, "") << "a batch writes nothing extra when not on a terminal";
         for (const auto &logo : kLogos) {
@@ -60,8 +66,9 @@ TEST(ConvertTest, EveryFormatPairKeepsThePixels) {
                 const int h = std::min({logo.size.h, s1.h, s2.h});
                 const QByteArray expected = gspText(
                     s2.w, s2.h, [&](int x, int y) { return x < w && y < h && pattern(x, y); });
-                EXPECT_EQ(home.read(QStringLiteral("back-%1/%2-%3.gsp").arg(g.ext, logo.name, f.ext)),
-                          expected)
+                EXPECT_EQ(
+                    home.read(QStringLiteral("back-%1/%2-%3.gsp").arg(g.ext, logo.name, f.ext)),
+                    expected)
                     << logo.name << " via " << f.ext << " and " << g.ext;
             }
         }

@@ -41,7 +41,8 @@ TEST_F(GammuTest, LogosGoBothWaysPixelForPixel) {
         const QString tag = QStringLiteral("%1-%2").arg(c.kind, c.ours);
         const QByteArray source = gspText(c.w, c.h, pattern);
         home_.write(tag + ".gsp", source);
-        ASSERT_EQ(home_.run({"convert", tag + ".gsp", tag + "." + c.ours}).code, 0) << tag.toStdString();
+        ASSERT_EQ(home_.run({"convert", tag + ".gsp", tag + "." + c.ours}).code, 0)
+            << tag.toStdString();
         const QString theirs = tag + "-gammu." + c.theirs;
         ASSERT_EQ(gammu({"copybitmap", tag + "." + c.ours, theirs}), 0) << tag.toStdString();
         const CliRun back = home_.run({"convert", theirs, tag + "-back.gsp", "--kind", c.kind});

@@ -15,10 +15,13 @@ TEST(PhoneTest, UploadThenDownloadGivesTheSameLogo) {
         const char *kind;
         int w, h;
         const char *location;
-    } kinds[] = {{"operator", 72, 14, "0"}, {"caller", 72, 14, "3"}, {"picture", 72, 28, "1"},
+    } kinds[] = {{"operator", 72, 14, "0"},
+                 {"caller", 72, 14, "3"},
+                 {"picture", 72, 28, "1"},
                  {"startup", 84, 48, "0"}};
     for (const auto &k : kinds) {
-        const QString in = QStringLiteral("%1.gsp").arg(k.kind), out = QStringLiteral("%1-back.gsp").arg(k.kind);
+        const QString in = QStringLiteral("%1.gsp").arg(k.kind),
+                      out = QStringLiteral("%1-back.gsp").arg(k.kind);
         home.write(in, gspText(k.w, k.h, [&](int x, int y) { return pattern(x + k.w, y); }));
         CliRun r = home.run({"phone", "upload", in, "--kind", k.kind, "--location", k.location});
         ASSERT_EQ(r.code, 0) << k.kind << ": " << r.err.toStdString();
