@@ -20,6 +20,9 @@ TEST(InfoTest, OperatorLogoShowsKindSizeNetworkAndArt) {
     ASSERT_EQ(art.size(), 14);
     EXPECT_EQ(art[0], "#" + QString(71, '.'));
     EXPECT_EQ(art.join("").count('#'), 1);
+
+    ASSERT_EQ(home.run({"convert", "one.nol", "two.nol", "--netcode", "310-26"}).code, 0);
+    EXPECT_TRUE(home.run({"info", "two.nol"}).out.contains("Network code: 310 26\n"));
 }
 
 TEST(InfoTest, RingToneShowsNameTempoNotesLengthAndMessageSize) {
