@@ -27,8 +27,9 @@ LogoImage LogoImage::asKind(LogoKind newKind) const {
 
 std::optional<LogoKind> kindForLogoType(int fbLogoType) {
     for (int k = 0; k < kLogoKindCount; ++k) {
-        if (logoKindInfo(k).fbLogoType == fbLogoType) {
-            return static_cast<LogoKind>(k);
+        const LogoKind kind = static_cast<LogoKind>(k);
+        if (logoKindInfo(kind).fbLogoType == fbLogoType) {
+            return kind;
         }
     }
     return std::nullopt;
