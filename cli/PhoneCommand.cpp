@@ -1,0 +1,89 @@
+#include "PhoneCommand.h"
+
+#include "CliError.h"
+#include "Console.h"
+#include "PhoneSession.h"
+
+namespace glyphsmith::cli {
+
+namespace {
+
+const std::vector<PhoneSubcommand> &subcommands() {
+    static const std::vector<PhoneSubcommand> all = [] {
+        std::vector<PhoneSubcommand> list = phoneOtherSubcommands();
+        for (PhoneSubcommand &c : phoneLogoSubcommands()) {
+            list.push_back(std::move(c));
+        }
+        list.push_back({"check",
+                        "check",
+                        "checks the connection to the phone",
+                        {},
+                        0,
+                        0,
+                        [](PhoneSession &, const ArgParser &) {
+                            notInThisBuild(QStringLiteral("The connection check"));
+                        }});
+        return list;
+    }();
+    return all;
+}
+
+QString overview() {
+    QString text = QStringLiteral(
+        "Usage: glyphsmith-cli phone SUBCOMMAND [--port PORT] [ARGUMENTS]\n"
+        "\n"
+        "Works with a phone through the phone engine. PORT is VIRTUAL (the engine's\n"
+        "virtual phone, the default), COMn for the n-th serial port, or a device path,\n"
+        "each optionally followed by a protocol letter (F = FBUS).\n"
+        "\n"
+        "Subcommands:\n");
+    for (const PhoneSubcommand &c : subcommands()) {
+        text += QStringLiteral("  %1\n      %2\n")
+                    .arg(QLatin1String(c.usage), QLatin1String(c.summary));
+    }
+    text += QStringLiteral(
+        "\n'glyphsmith-cli phone SUBCOMMAND --help' tells more.\n"
+        "Exit status: 0 done, 1 usage error, 2 file error, 3 phone error.\n");
+    return text;
+}
+
+}  // namespace
+
+int runPhone(const QStringList &args) {
+    if (args.isEmpty()) {
+        printErr(overview());
+        return kExitUsage;
+    }
+    if (args.constFirst() == QLatin1String("--help") || args.constFirst() == QLatin1String("-h")) {
+        printOut(overview());
+        return kExitOk;
+    }
+    const QString name = args.constFirst();
+    const PhoneSubcommand *command = nullptr;
+    for (const PhoneSubcommand &c : subcommands()) {
+        if (name == QLatin1String(c.name)) {
+            command = &c;
+        }
+    }
+    if (!command) {
+        usageError(QStringLiteral("phone: unknown subcommand \"%1\" (see phone --help)").arg(name));
+    }
+    std::vector<OptionDef> options = command->options;
+    options.push_back({"port", true});
+    ArgParser p(QStringLiteral("phone ") + name, options);
+    p.parse(args.mid(1));
+    if (p.helpWanted()) {
+        QString summary = QLatin1String(command->summary);
+        summary.replace(QStringLiteral("\n      "), QStringLiteral("\n"));
+        summary[0] = summary[0].toUpper();
+        printOut(QStringLiteral("Usage: glyphsmith-cli phone %1 [--port PORT]\n\n%2.\n")
+                     .arg(QLatin1String(command->usage), summary));
+        return kExitOk;
+    }
+    p.expectPositionals(command->minArgs, command->maxArgs, command->usage);
+    PhoneSession session(p.value("port", QStringLiteral("VIRTUAL")));
+    command->run(session, p);
+    return kExitOk;
+}
+
+}  // namespace glyphsmith::cli
