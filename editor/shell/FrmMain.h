@@ -17,7 +17,7 @@
 //   phone/FrmMainPhone.cpp        connection, status bar, restart, clock
 //   phone/FrmMainTransfer.cpp     download and upload
 //   phone/FrmMainMessagingPending.cpp sending, startup text, phonebook, phone info
-//   capture/FrmMainCapturePending.cpp screen capture
+//   capture/FrmMainCapture.cpp    screen capture, picture import, export
 //   ringtones/FrmMainRingtonesPending.cpp ring tone manager
 //
 // Positions inside the client area (below the menu bar) are in pixels.
@@ -185,8 +185,12 @@ public:
     void cmdPhonebook_Click();
     void mnuViewInfo_Click();
 
-    // ---- screen capture and ring tones ----
+    // ---- screen capture, picture import and export (capture/) ----
     void cmdSnap_Click();
+    void mnuImportPicture_Click();
+    void mnuExport_Click();
+
+    // ---- ring tones ----
     void cmdRingtones_Click();
 
     // ---- controls (object names as named) ----
@@ -198,6 +202,7 @@ public:
     QMenu *mnuHelp = nullptr;
     QAction *mnuNew = nullptr, *mnuOpen = nullptr, *mnuSave = nullptr, *mnuSaveAs = nullptr,
             *mnuExit = nullptr;
+    QAction *mnuImportPicture = nullptr, *mnuExport = nullptr;
     QAction *mnuViewOpt = nullptr, *mnuViewCG = nullptr, *mnuViewPic = nullptr,
             *mnuViewStartup = nullptr, *mnuViewInfo = nullptr;
     QAction *mnuSendText = nullptr, *mnuEditRingtone = nullptr, *mnuPhonebook = nullptr,
