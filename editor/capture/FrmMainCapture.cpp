@@ -92,7 +92,10 @@ void FrmMain::cmdSnap_Click() {
     }
 
     const QString bitmapPath = env_.paths.scratchBitmap();
-    FrmZGetDesk capture(column, *source, bitmapPath);
+    FrmZGetDesk capture(column, *source, bitmapPath, this);
+    // with the main window hidden the capture window is the only one shown:
+    // its closing must not end the program
+    capture.setAttribute(Qt::WA_QuitOnClose, false);
     hide();
     capture.exec();
     show();
