@@ -15,8 +15,8 @@ LogoBitmap bitmapFromDocument(const LogoDocument &doc) {
 void paintBitmap(LogoDocument &doc, const LogoBitmap &bitmap) {
     for (int y = 0; y < bitmap.height(); ++y) {
         for (int x = 0; x < bitmap.width(); ++x) {
-            doc.setPixel(x, y, bitmap.isSet(x, y) ? LogoDocument::kSetColor
-                                                  : LogoDocument::kClearColor);
+            doc.setPixel(x, y,
+                         bitmap.isSet(x, y) ? LogoDocument::kSetColor : LogoDocument::kClearColor);
         }
     }
 }

@@ -154,8 +154,8 @@ void FrmMain::mnuExport_Click() {
     const LogoBitmap logo = bitmapFromDocument(doc_);
     const QString name = doc_.sLogoPath.isEmpty() ? QStringLiteral("logo")
                                                   : QFileInfo(doc_.sLogoPath).completeBaseName();
-    const QString folder = QDir(env_.paths.logosFolder).exists() ? env_.paths.logosFolder
-                                                                 : QDir::homePath();
+    const QString folder =
+        QDir(env_.paths.logosFolder).exists() ? env_.paths.logosFolder : QDir::homePath();
     FrmExportLogo dialog(folder, name, this);
     if (dialog.exec() != QDialog::Accepted) {
         return;

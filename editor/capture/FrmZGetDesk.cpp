@@ -1,12 +1,12 @@
 #include "capture/FrmZGetDesk.h"
 
 #include <QDir>
-#include <QPixmap>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
@@ -36,7 +36,7 @@ const CaptureLayout kLayouts[3] = {
     {"FrmZGetDeskCol3", {326, 92}, {208, 24, 85, 58}, "<----------  84  ---------->", "48"},
 };
 
-constexpr int kBorder = 1;             // the box's frame, each side
+constexpr int kBorder = 1;            // the box's frame, each side
 constexpr QSize kStillMax(480, 270);  // largest view of a still picture
 
 QLabel *smallLabel(QWidget *parent, const QString &text, const QRect &r, Qt::Alignment align) {
@@ -115,8 +115,7 @@ void FrmZGetDesk::buildGuides(const QRect &box, const char *widthGuide, const ch
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
     smallLabel(this, QStringLiteral("/\\"), QRect(x, box.top() - 4, 30, 10), left);
     smallLabel(this, QStringLiteral("\\/"), QRect(x, box.bottom() - 5, 30, 10), left);
-    smallLabel(this, QString::fromLatin1(height), QRect(x + 12, box.center().y() - 5, 30, 10),
-               left)
+    smallLabel(this, QString::fromLatin1(height), QRect(x + 12, box.center().y() - 5, 30, 10), left)
         ->setObjectName(QStringLiteral("lblHeight"));
     if (box.height() >= 30) {  // room for the bars between arrow and number
         smallLabel(this, QStringLiteral(" |"), QRect(x, box.top() + 6, 30, 10), left);

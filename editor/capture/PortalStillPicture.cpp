@@ -33,8 +33,7 @@ QImage PortalStillPicture::takeStillPicture() {
         QStringLiteral("glyphsmith%1").arg(QRandomGenerator::global()->generate());
     QString sender = bus.baseService().mid(1);
     sender.replace(QLatin1Char('.'), QLatin1Char('_'));
-    const QString requestPath =
-        QStringLiteral("%1/request/%2/%3").arg(kPath, sender, token);
+    const QString requestPath = QStringLiteral("%1/request/%2/%3").arg(kPath, sender, token);
     const QString requestIface = QStringLiteral("org.freedesktop.portal.Request");
     bus.connect(kService, requestPath, requestIface, QStringLiteral("Response"), this,
                 SLOT(onResponse(uint, QVariantMap)));

@@ -8,16 +8,15 @@ namespace glyphsmith {
 namespace {
 
 QImage asGrey(const QImage &grey) {
-    return grey.format() == QImage::Format_Grayscale8 ? grey
-                                                      : grey.convertToFormat(
-                                                            QImage::Format_Grayscale8);
+    return grey.format() == QImage::Format_Grayscale8
+               ? grey
+               : grey.convertToFormat(QImage::Format_Grayscale8);
 }
 
 // Qt's one-bit conversions with the given dither flag; dark pixels come out
 // as the darker of the two palette colours.
 LogoBitmap qtDither(const QImage &grey, Qt::ImageConversionFlags flags) {
-    const QImage mono =
-        grey.convertToFormat(QImage::Format_Mono, flags | Qt::MonoOnly);
+    const QImage mono = grey.convertToFormat(QImage::Format_Mono, flags | Qt::MonoOnly);
     LogoBitmap out(grey.width(), grey.height());
     if (mono.isNull()) {
         return out;

@@ -102,13 +102,16 @@ QByteArray cHeaderText(const LogoBitmap &logo, const QString &name, CHeaderLayou
     const QByteArray upper = id.toUpper();
     const QByteArray w = QByteArray::number(logo.width());
     const QByteArray h = QByteArray::number(logo.height());
-    QByteArray text = "/* " + id + ": a " + w + " x " + h + " logo, a 1 bit is a set (dark) pixel.\n";
+    QByteArray text =
+        "/* " + id + ": a " + w + " x " + h + " logo, a 1 bit is a set (dark) pixel.\n";
     if (layout == CHeaderLayout::Rows) {
-        text += " * Rows top to bottom, (" + upper + "_WIDTH + 7) / 8 bytes each;\n"
+        text += " * Rows top to bottom, (" + upper +
+                "_WIDTH + 7) / 8 bytes each;\n"
                 " * the leftmost pixel of a byte is its most significant bit. */\n";
     } else {
-        text += " * Pages of 8 rows top to bottom, one byte per column left to right;\n"
-                " * the page's top pixel is the least significant bit. */\n";
+        text +=
+            " * Pages of 8 rows top to bottom, one byte per column left to right;\n"
+            " * the page's top pixel is the least significant bit. */\n";
     }
     text += "#ifndef " + upper + "_H\n#define " + upper + "_H\n\n";
     text += "#define " + upper + "_WIDTH " + w + "\n";
@@ -158,9 +161,8 @@ QString writeXbm(const LogoBitmap &logo, const QString &path) {
     // Qt's writer names the bitmap after the file only when it writes the
     // file itself; the names before the bits are set from the file name here
     const int bitsAt = bytes.indexOf('{');
-    const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral("#define (\\w*)_width"))
-            .match(QString::fromLatin1(bytes.left(bitsAt)));
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("#define (\\w*)_width"))
+                                          .match(QString::fromLatin1(bytes.left(bitsAt)));
     if (bitsAt > 0 && m.hasMatch()) {
         const QByteArray id = cIdentifier(QFileInfo(path).completeBaseName()).toLatin1();
         QByteArray head = bytes.left(bitsAt);

@@ -47,8 +47,8 @@ enum class ExportFormat { Png, Xbm, CHeaderRows, CHeaderPages };
 
 struct ExportRequest {
     ExportFormat format = ExportFormat::Png;
-    int scale = 1;   // PNG only
-    QString name;    // C headers only: the array's name (see cIdentifier)
+    int scale = 1;  // PNG only
+    QString name;   // C headers only: the array's name (see cIdentifier)
     QString path;
 };
 

@@ -31,9 +31,9 @@ QImage fitPicture(const QImage &picture, QSize box, FitMode mode) {
     out.fill(Qt::white);
     // QImage::scaled with smooth transformation averages over the source
     // area, so large pictures shrink without aliasing
-    const QImage scaled = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied)
-                              .scaled(target.size(), Qt::IgnoreAspectRatio,
-                                      Qt::SmoothTransformation);
+    const QImage scaled =
+        picture.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+            .scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QPainter p(&out);
     p.drawImage(target.topLeft(), scaled);
     return out;

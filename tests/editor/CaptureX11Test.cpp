@@ -38,11 +38,12 @@ void runUnderXvfb() {
     QProcess child;
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(xvfbRun, {QStringLiteral("-a"), QStringLiteral("-s"),
-                          QStringLiteral("-screen 0 800x600x24"),
-                          QCoreApplication::applicationFilePath(),
-                          QStringLiteral("--gtest_filter=%1.%2").arg(QString::fromLatin1(
-                              info->test_suite_name()), QString::fromLatin1(info->name()))});
+    child.start(xvfbRun,
+                {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 800x600x24"),
+                 QCoreApplication::applicationFilePath(),
+                 QStringLiteral("--gtest_filter=%1.%2")
+                     .arg(QString::fromLatin1(info->test_suite_name()),
+                          QString::fromLatin1(info->name()))});
     EXPECT_TRUE(child.waitForFinished(120000));
     const QByteArray out = child.readAll();
     EXPECT_EQ(child.exitCode(), 0) << out.toStdString();

@@ -72,8 +72,8 @@ TEST(LogoExportTest, PngAndXbmReadBackEqualTheLogo) {
         EXPECT_EQ(readBack(xbm, size, 1), logo) << size.width();
     }
     // failures are told, not thrown
-    EXPECT_FALSE(writePng(randomLogo(4, 4), 1, dir.filePath(QStringLiteral("no/such/a.png")))
-                     .isEmpty());
+    EXPECT_FALSE(
+        writePng(randomLogo(4, 4), 1, dir.filePath(QStringLiteral("no/such/a.png"))).isEmpty());
     EXPECT_FALSE(writeXbm(LogoBitmap(), dir.filePath(QStringLiteral("empty.xbm"))).isEmpty());
 }
 
@@ -100,9 +100,12 @@ TEST(LogoExportTest, CHeaderCompiledGivesThePixelsBackInBothLayouts) {
                                dir.filePath(QStringLiteral("logo.h"))),
                   QString());
         QProcess build;
-        QStringList args{QStringLiteral("-std=c99"), QStringLiteral("-Wall"),
-                         QStringLiteral("-Werror"), QStringLiteral("-o"),
-                         dir.filePath(QStringLiteral("print")), printer.fileName()};
+        QStringList args{QStringLiteral("-std=c99"),
+                         QStringLiteral("-Wall"),
+                         QStringLiteral("-Werror"),
+                         QStringLiteral("-o"),
+                         dir.filePath(QStringLiteral("print")),
+                         printer.fileName()};
         if (layout == CHeaderLayout::Pages) {
             args << QStringLiteral("-DPAGES");
         }

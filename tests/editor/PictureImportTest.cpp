@@ -90,7 +90,8 @@ TEST(PictureImportTest, EachDitherFollowsTheGreyLevelOfAGradient) {
             gradient.scanLine(y)[x] = uchar(x);
         }
     }
-    for (DitherMode mode : {DitherMode::FloydSteinberg, DitherMode::Ordered, DitherMode::Atkinson}) {
+    for (DitherMode mode :
+         {DitherMode::FloydSteinberg, DitherMode::Ordered, DitherMode::Atkinson}) {
         const LogoBitmap logo = ditherGrey(gradient, mode, 128);
         double before = 1.0;
         for (int band = 0; band < 8; ++band) {
