@@ -12,12 +12,6 @@ using namespace glyphsmith;
 
 namespace {
 
-QImage filled(QSize size, QColor colour) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
-
 // Atkinson's dither over whole-picture arrays, the obvious way.
 LogoBitmap slowAtkinson(const QImage &grey) {
     const int w = grey.width(), h = grey.height();
@@ -65,7 +59,8 @@ TEST(PictureImportTest, FitFillAndStretchPlaceThePicture) {
     // a black picture fitted leaves white (clear) bands above and below;
     // inverted, only the bands are set
     ImportOptions o{FitMode::Fit, 128, DitherMode::None, false};
-    const QImage black = filled({200, 100}, Qt::black);
+    QImage black(200, 100, QImage::Format_RGB32);
+    black.fill(Qt::black);
     LogoBitmap logo = importPicture(black, {84, 48}, o);
     ASSERT_EQ(logo.size(), QSize(84, 48));
     EXPECT_EQ(logo.countSet(), 84 * 42);
