@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "canvas/LogoKind.h"
+#include "document/LogoKind.h"
 
 namespace glyphsmith::cli {
 

@@ -14,6 +14,8 @@
 
 namespace glyphsmith {
 
+class ScreenSource;
+
 struct EditorEnvironment {
     AppPaths paths;
     std::shared_ptr<MessageService> messages;
@@ -28,6 +30,10 @@ struct EditorEnvironment {
     // When set, stands in for the phone's capability letters (diagnostics
     // and tests); otherwise the control is asked.
     std::function<QString()> phoneCapabilities;
+    // When set, gives what the screen capture reads (nullptr: nothing can be
+    // read); otherwise the live screen or, failing that, the desktop's
+    // screenshot portal.
+    std::function<std::unique_ptr<ScreenSource>()> screenSource;
     // Longest wait of the first run for the ring tone folder, in ms.
     int firstRunWaitMs = 5000;
 

@@ -18,7 +18,7 @@
 //   phone/FrmMainPhone.cpp        connection, status bar, restart, clock
 //   phone/FrmMainTransfer.cpp     download and upload
 //   phone/FrmMainMessagingPending.cpp sending, startup text, phonebook, phone info
-//   capture/FrmMainCapturePending.cpp screen capture
+//   capture/FrmMainCapture.cpp    screen capture, picture import, export
 //   ringtones/FrmMainRingtonesPending.cpp ring tone manager
 //
 // Positions inside the client area (below the menu bar) are in pixels.
@@ -182,8 +182,12 @@ public:
     void cmdPhonebook_Click();
     void mnuViewInfo_Click();
 
-    // ---- screen capture and ring tones ----
+    // ---- screen capture, picture import and export (capture/) ----
     void cmdSnap_Click();
+    void mnuImportPicture_Click();
+    void mnuExport_Click();
+
+    // ---- ring tones ----
     void cmdRingtones_Click();
 
     // The window's controls, under their object names.

@@ -78,6 +78,9 @@ void FrmMain::buildMenus() {
     nameSeparator(mnuFile, "sep1");
     mnuSave = makeAction(mnuFile, "mnuSave", "&Save");
     mnuSaveAs = makeAction(mnuFile, "mnuSaveAs", "Save &As");
+    nameSeparator(mnuFile, "sepPicture");
+    mnuImportPicture = makeAction(mnuFile, "mnuImportPicture", "&Import Picture...");
+    mnuExport = makeAction(mnuFile, "mnuExport", "E&xport...");
     nameSeparator(mnuFile, "sep2");
     mnuExit = makeAction(mnuFile, "mnuExit", "&Exit");
 
@@ -299,6 +302,8 @@ void FrmMain::connectHandlers() {
     onAction(mnuSave, &FrmMain::mnuSave_Click);
     onAction(mnuSaveAs, &FrmMain::mnuSaveAs_Click);
     onAction(mnuExit, &FrmMain::mnuExit_Click);
+    onAction(mnuImportPicture, &FrmMain::mnuImportPicture_Click);
+    onAction(mnuExport, &FrmMain::mnuExport_Click);
     onAction(mnuViewOpt, &FrmMain::mnuViewOpt_Click);
     onAction(mnuViewCG, &FrmMain::mnuViewCG_Click);
     onAction(mnuViewPic, &FrmMain::mnuViewPic_Click);

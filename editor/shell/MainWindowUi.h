@@ -33,6 +33,7 @@ struct MainWindowUi {
     QMenu *mnuHelp = nullptr;
     QAction *mnuNew = nullptr, *mnuOpen = nullptr, *mnuSave = nullptr, *mnuSaveAs = nullptr,
             *mnuExit = nullptr;
+    QAction *mnuImportPicture = nullptr, *mnuExport = nullptr;
     QAction *mnuViewOpt = nullptr, *mnuViewCG = nullptr, *mnuViewPic = nullptr,
             *mnuViewStartup = nullptr, *mnuViewInfo = nullptr;
     QAction *mnuSendText = nullptr, *mnuEditRingtone = nullptr, *mnuPhonebook = nullptr,
