@@ -18,7 +18,7 @@
 //   phone/FrmMainTransfer.cpp     download and upload
 //   phone/FrmMainMessagingPending.cpp sending, startup text, phonebook, phone info
 //   capture/FrmMainCapturePending.cpp screen capture
-//   ringtones/FrmMainRingtonesPending.cpp ring tone manager
+//   ringtones/FrmMainRingtones.cpp ring tone manager
 //
 // Positions inside the client area (below the menu bar) are in pixels.
 #pragma once
@@ -34,6 +34,7 @@
 #include "canvas/SelectionState.h"
 #include "canvas/ToolState.h"
 #include "shell/EditorEnvironment.h"
+#include "shell/SharedValues.h"
 
 class QAction;
 class QButtonGroup;
@@ -51,6 +52,7 @@ class FloatingPicture;
 class FrameBox;
 class FrmAbout;
 class FrmDrawText;
+class FrmRingtone;
 class HelpWindow;
 class LineControl;
 class PreviewBox;
@@ -300,6 +302,8 @@ private:
     QPointer<FrmAbout> frmAbout_;
     QPointer<HelpWindow> help_;
     QPointer<FrmDrawText> frmDrawText_;
+    QPointer<FrmRingtone> frmRingtone_;
+    SharedValues values_;
 };
 
 }  // namespace glyphsmith
