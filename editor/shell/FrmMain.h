@@ -19,7 +19,7 @@
 //   phone/FrmMainTransfer.cpp     download and upload
 //   phone/FrmMainMessagingPending.cpp sending, startup text, phonebook, phone info
 //   capture/FrmMainCapture.cpp    screen capture, picture import, export
-//   ringtones/FrmMainRingtonesPending.cpp ring tone manager
+//   ringtones/FrmMainRingtones.cpp ring tone manager
 //
 // Positions inside the client area (below the menu bar) are in pixels.
 #pragma once
@@ -49,6 +49,7 @@ namespace glyphsmith {
 
 class FrmAbout;
 class FrmDrawText;
+class FrmRingtone;
 class HelpWindow;
 class LogoFileController;
 struct KindLayout;
@@ -270,6 +271,7 @@ private:
     QPointer<FrmAbout> frmAbout_;
     QPointer<HelpWindow> help_;
     QPointer<FrmDrawText> frmDrawText_;
+    QPointer<FrmRingtone> frmRingtone_;
 };
 
 }  // namespace glyphsmith

@@ -1,11 +1,14 @@
 #include "PlayRTone.h"
 
+#include <QAudioDevice>
 #include <QCoreApplication>
+#include <QMediaDevices>
 #include <memory>
 
 #include "BufferSampleSink.h"
 #include "EngineBinding.h"
 #include "LiveSampleSink.h"
+#include "MidiFile.h"
 #include "RingTonePlayer.h"
 #include "SynthPlaybackOutput.h"
 #include "WavFile.h"
@@ -143,6 +146,14 @@ qint16 RenderToWav(RingToneSource &tone, qint32 device, const QString &path) {
             break;
     }
     return PE_FILE_WRITE;
+}
+
+qint16 RenderToMidi(RingToneSource &tone, const QString &name, const QString &path) {
+    return MidiFile::write(path, MidiFile::fromRingTone(tone, name));
+}
+
+bool HasAudioOutput() {
+    return !QMediaDevices::audioOutputs().isEmpty();
 }
 
 }  // namespace velkor17::PlayRTone

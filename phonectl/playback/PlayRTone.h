@@ -48,5 +48,14 @@ VELKOR17_EXPORT void Play(RingToneSource &tone, qint32 device, bool &stopFlag);
 // written completely. Does not touch the process-wide player or output.
 VELKOR17_EXPORT qint16 RenderToWav(RingToneSource &tone, qint32 device, const QString &path);
 
+// Writes `tone` as a Standard MIDI File (MidiFile.h) named `name` to `path`,
+// atomically. Returns 0 done, 7 when the file cannot be created, 9 when it
+// cannot be written completely.
+VELKOR17_EXPORT qint16 RenderToMidi(RingToneSource &tone, const QString &name, const QString &path);
+
+// Whether the system offers an audio output; without one, live playback
+// keeps its timing in silence.
+VELKOR17_EXPORT bool HasAudioOutput();
+
 }  // namespace PlayRTone
 }  // namespace velkor17

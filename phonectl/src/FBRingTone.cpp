@@ -227,3 +227,18 @@ void FBRingTone::RenderToWav(const QString &sFileName, fbPlayRingtone Device) {
     EngineRingTone source(*this);
     lastError_ = PlayRTone::RenderToWav(source, qint32(Device), sFileName);
 }
+
+void FBRingTone::RenderToMidi(const QString &sFileName) {
+    engine().function(EngineBinding::Fn::ringtone_getnotes);
+    EngineRingTone source(*this);
+    QString name;
+    try {
+        name = Name();
+    } catch (...) {
+    }
+    lastError_ = PlayRTone::RenderToMidi(source, name, sFileName);
+}
+
+bool FBRingTone::HasAudioOutput() {
+    return PlayRTone::HasAudioOutput();
+}

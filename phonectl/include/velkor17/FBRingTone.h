@@ -65,6 +65,14 @@ public:
     // 6 for another device, 7 when the file cannot be created, 9 when it
     // cannot be written completely.
     void RenderToWav(const QString &sFileName, fbPlayRingtone Device = fbPlayRingtoneMidi);
+    // Writes the ring tone as a Standard MIDI File (format 0, its tempo, one
+    // note-on/off pair per note with the style's silence after it), written
+    // atomically. Stores a code: 0 done, 7 when the file cannot be created,
+    // 9 when it cannot be written completely.
+    void RenderToMidi(const QString &sFileName);
+    // Whether the system has an audio output for the speaker and MIDI
+    // devices; without one Play keeps its timing silently.
+    static bool HasAudioOutput();
     bool isStopRequested() const { return stopRequested_; }
 
 private:
