@@ -8,6 +8,7 @@
 
 #include "phone/LogoLocationText.h"
 #include "phone/LogoTransferValues.h"
+#include "phone/PlainTextLimit.h"
 
 namespace glyphsmith {
 
@@ -33,6 +34,7 @@ FrmPicIndex::FrmPicIndex(QWidget *parent) : QDialog(parent) {
     txtPicInfo->setGeometry(108, 42, 152, 72);
     txtPicInfo->setTabChangesFocus(true);
     txtPicInfo->installEventFilter(this);
+    limitPlainText(txtPicInfo, kMaxPictureText);
     lblPicInfo->setBuddy(txtPicInfo);
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);

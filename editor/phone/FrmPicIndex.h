@@ -16,6 +16,9 @@ namespace glyphsmith {
 class FrmPicIndex : public QDialog {
     Q_OBJECT
 public:
+    // The longest text a picture message carries (characters).
+    static constexpr int kMaxPictureText = 511;
+
     explicit FrmPicIndex(QWidget *parent = nullptr);
 
     // OK (also Enter anywhere, in the text box included; Ctrl+Enter starts a

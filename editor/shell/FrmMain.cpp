@@ -140,7 +140,7 @@ void FrmMain::Form_Load() {
     show();
     cmdPencil_Click();
     doc_.iLogoKind = kOperatorLogo;
-    sPhonebookNumber.clear();
+    values_.sPhonebookNumber.clear();
     tmrTimes_Timer();
     tmrTimes->start();
     show();
@@ -170,7 +170,7 @@ void FrmMain::Form_Initialize() {
     if (!kindChosen) {
         optOperator_Click();
     }
-    sSMSC = ReadMessageCentre(Velk);
+    values_.sSMSC = ReadMessageCentre(Velk);
 }
 
 void FrmMain::closeEvent(QCloseEvent *event) {

@@ -16,7 +16,7 @@
 //   files/FrmMainStartupOpen.cpp  the logo file named on the command line
 //   phone/FrmMainPhone.cpp        connection, status bar, restart, clock
 //   phone/FrmMainTransfer.cpp     download and upload
-//   phone/FrmMainMessagingPending.cpp sending, startup text, phonebook, phone info
+//   phone/FrmMainMessaging.cpp    sending, startup text, phonebook, phone info
 //   capture/FrmMainCapturePending.cpp screen capture
 //   ringtones/FrmMainRingtonesPending.cpp ring tone manager
 //
@@ -34,6 +34,7 @@
 #include "canvas/SelectionState.h"
 #include "canvas/ToolState.h"
 #include "shell/EditorEnvironment.h"
+#include "shell/SharedValues.h"
 
 class QAction;
 class QButtonGroup;
@@ -184,6 +185,8 @@ public:
     void cmdStartupText_Click();
     void cmdPhonebook_Click();
     void mnuViewInfo_Click();
+    // Shows the phonebook window modally over `parent`.
+    void openPhonebook(QWidget *parent);
 
     // ---- screen capture and ring tones ----
     void cmdSnap_Click();
@@ -246,9 +249,10 @@ public:
     QTimer *tmrChkConnection = nullptr;  // 60000 ms, never enabled
 
     // ---- editor state shared with the other windows ----
-    QString sPhonebookNumber;  // number picked in the phonebook dialog
-    QString sSMSC;             // the message centre read at start-up
-    QImage picTest;            // scratch picture of the screen capture
+    // The message centre read at start-up, the number picked in the
+    // phonebook window.
+    SharedValues &sharedValues() { return values_; }
+    QImage picTest;  // scratch picture of the screen capture
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -269,6 +273,9 @@ private:
     // Hourglass (true) or normal (false) mouse pointer over the application.
     void setHourglass(bool on);
     void setConnectionIcon(int id);
+    // The reconnect guard; true when the link is up afterwards.
+    bool guardConnection();
+    MessageService &messageService();
     // Drawing side (canvas/): controls, the steps every tool button shares,
     // the parts of the mouse handlers, the commit after a shape.
     void buildDrawingControls();
@@ -287,6 +294,7 @@ private:
     void wholeLogoOperation(void (*operation)(LogoDocument &, int, int));
 
     EditorEnvironment env_;
+    SharedValues values_;
     QString commandLine_;
     QString helpFilePath_;  // "HelpFilePath", read at load
     LogoDocument doc_;

@@ -50,8 +50,8 @@ TEST_F(VirtualPhoneTest, StartUpGatesTransfersOnThePhonesOwnCapabilitiesAndReads
     w.optPicture_Click();
     EXPECT_EQ(w.cmdDownload->isEnabled(), caps.contains(QLatin1Char('P')));
     // start-up reads the message centre
-    EXPECT_FALSE(w.sSMSC.isEmpty());
-    EXPECT_EQ(w.sSMSC, w.Velk->SMS()->SMSMessageCenter());
+    EXPECT_FALSE(w.sharedValues().sSMSC.isEmpty());
+    EXPECT_EQ(w.sharedValues().sSMSC, w.Velk->SMS()->SMSMessageCenter());
 }
 
 TEST_F(VirtualPhoneTest, GuardLeavesALiveLinkAloneAndRestartIsQuiet) {
