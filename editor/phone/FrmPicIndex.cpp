@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "phone/LogoLocationText.h"
+#include "phone/PlainTextLimit.h"
 
 namespace glyphsmith {
 
@@ -32,6 +33,7 @@ FrmPicIndex::FrmPicIndex(SharedValues &values, QWidget *parent) : QDialog(parent
     txtPicInfo->setGeometry(108, 42, 152, 72);
     txtPicInfo->setTabChangesFocus(true);
     txtPicInfo->installEventFilter(this);
+    limitPlainText(txtPicInfo, kMaxPictureText);
     lblPicInfo->setBuddy(txtPicInfo);
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);

@@ -18,6 +18,9 @@ namespace glyphsmith {
 class FrmPicIndex : public QDialog {
     Q_OBJECT
 public:
+    // The longest text a picture message carries (characters).
+    static constexpr int kMaxPictureText = 511;
+
     // `values` outlives the dialog; it receives the location and the text.
     explicit FrmPicIndex(SharedValues &values, QWidget *parent = nullptr);
 

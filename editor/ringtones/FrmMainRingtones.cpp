@@ -13,9 +13,13 @@ void FrmMain::cmdRingtones_Click() {
         host.ringtonesFolder = env_.paths.ringtonesFolder;
         host.phoneCapabilities = [this] { return PhoneCapabilities(); };
         host.connectPhone = [this] { ConnectPhone(); };
-        // The phonebook window is not built yet: no number is ever picked.
         frmRingtone_ = new FrmRingtone(
-            Velk, shared_, [] { return QString(); }, host, this);
+            Velk, shared_,
+            [this] {
+                openPhonebook(frmRingtone_);
+                return shared_.sPhonebookNumber;
+            },
+            host, this);
         frmRingtone_->setWindowFlag(Qt::Window);
     }
     frmRingtone_->show();

@@ -17,7 +17,7 @@
 //   files/FrmMainStartupOpen.cpp  the logo file named on the command line
 //   phone/FrmMainPhone.cpp        connection, status bar, restart, clock
 //   phone/FrmMainTransfer.cpp     download and upload
-//   phone/FrmMainMessagingPending.cpp sending, startup text, phonebook, phone info
+//   phone/FrmMainMessaging.cpp    sending, startup text, phonebook, phone info
 //   capture/FrmMainCapture.cpp    screen capture, picture import, export
 //   ringtones/FrmMainRingtones.cpp ring tone manager
 //
@@ -182,6 +182,8 @@ public:
     void cmdStartupText_Click();
     void cmdPhonebook_Click();
     void mnuViewInfo_Click();
+    // Shows the phonebook window modally over `parent`.
+    void openPhonebook(QWidget *parent);
 
     // ---- screen capture, picture import and export (capture/) ----
     void cmdSnap_Click();
@@ -226,6 +228,9 @@ private:
     void enterHandler();
     void leaveHandler();
     friend class HandlerScope;
+    // The reconnect guard; true when the link is up afterwards.
+    bool guardConnection();
+    MessageService &messageService();
     // Drawing side (canvas/): controls, the steps every tool button shares,
     // the parts of the mouse handlers, the commit after a shape.
     void buildDrawingControls();

@@ -14,6 +14,22 @@ namespace {
 
 // Characters of the picture-message text buffer.
 constexpr int32_t kMessageBufferSize = 512;
+// The longest picture-message text (characters) and caller-group name (bytes)
+// the engine holds; it refuses a longer one and keeps the old.
+constexpr qsizetype kMaxMessageText = 511;
+constexpr qsizetype kMaxGroupName = 255;
+
+// `text` cut to at most `units` UTF-16 units, never between the two halves
+// of a surrogate pair.
+QString cutText(const QString &text, qsizetype units) {
+    if (text.size() <= units) {
+        return text;
+    }
+    if (units > 0 && text.at(units - 1).isHighSurrogate()) {
+        --units;
+    }
+    return text.left(units);
+}
 
 const DispatchTable<FBLogo> &table() {
     using L = FBLogo;
@@ -272,7 +288,8 @@ QString FBLogo::CallerGroupName() {
 }
 
 void FBLogo::setCallerGroupName(const QString &value) {
-    engine().logo_setgroupname(engineText(value).constData());
+    // 8-bit text: one byte a character
+    engine().logo_setgroupname(engineText(value.left(kMaxGroupName)).constData());
 }
 
 void FBLogo::SendAsSMS(const QString &sDestination) {
@@ -308,7 +325,8 @@ QString FBLogo::MessageText() {
     return text.left(length);
 }
 
-void FBLogo::setMessageText(const QString &value) {
+void FBLogo::setMessageText(const QString &whole) {
+    const QString value = cutText(whole, kMaxMessageText);
     if (messageUnicode_) {
         engine().logo_setmessage(static_cast<const void *>(value.utf16()),
                                  int32_t(value.size() * 2), int32_t(1));

@@ -258,7 +258,7 @@ bool FBSms::Waiting() {
 }
 
 void FBSms::setMustWait(bool value) {
-    engine().setsmssendmode(int16_t(value ? 1 : 0));
+    engine().setsmssendmode(int16_t(value ? -1 : 0));  // -1: the 16-bit True
 }
 
 bool FBSms::MustWait() {

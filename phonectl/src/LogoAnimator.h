@@ -12,6 +12,7 @@
 #include <QString>
 #include <QVariant>
 #include <QVector>
+#include <functional>
 #include <optional>
 
 class FBLogo;
@@ -29,10 +30,11 @@ public:
     // or a QColor) are left as they were. The logo is not uploaded.
     void setLogoPicture(FBLogo &logo, const QImage &picture, qint16 threshold,
                         const QVariant &screenColor);
-    // Loads the frames of an animated GIF file (any picture file Qt reads
-    // will do) and stops the animation at frame 0. An empty name, a missing
-    // file or one with no readable frame changes nothing, the threshold
-    // included; a file damaged after some frames gives those frames.
+    // Keeps `threshold` for the animation, then loads the frames of an
+    // animated GIF file (any picture file Qt reads will do) and stops the
+    // animation at frame 0; pending window messages run after each frame.
+    // An empty name, a missing file or one with no readable frame changes
+    // nothing else; a file damaged after some frames gives those frames.
     void loadAnimation(const QString &gifFile, qint16 threshold);
 
     bool animate() const { return animate_; }
@@ -42,14 +44,17 @@ public:
     qint32 frameCount() const { return frameCount_; }
     qint32 currentFrame() const { return frame_; }
 
-    // One tick: puts the current frame into the logo (screen colour magenta),
-    // uploads it and moves on to the next frame. True when a frame went out;
+    // One tick: runs `letMessagesRun` (the window messages), puts the current frame
+    // into the logo (screen colour magenta), uploads it and moves on to the
+    // next frame. True when a frame went out;
     // `frame` and `total` are then the LogoAnimation event's arguments.
-    bool step(FBLogo &logo, qint16 &frame, qint16 &total);
+    bool step(FBLogo &logo, qint16 &frame, qint16 &total,
+              const std::function<void()> &letMessagesRun = {});
 
     // The frames of a picture file as Qt's reader composes them; nothing when
-    // no frame can be read.
-    static std::optional<QVector<QImage>> readFrames(const QString &file);
+    // no frame can be read. `afterFrame`, when set, runs after each frame read.
+    static std::optional<QVector<QImage>> readFrames(const QString &file,
+                                                     const std::function<void()> &afterFrame = {});
 
 private:
     bool animate_ = false;

@@ -306,7 +306,12 @@ void VelkorControl::animationTick() {
         }
         qint16 frame = 0;
         qint16 total = 0;
-        if (animator_->step(*logo_, frame, total)) {
+        // A handler run by the window messages may select another control's link.
+        const auto letMessagesRun = [this] {
+            QCoreApplication::processEvents();
+            reselectInstance();
+        };
+        if (animator_->step(*logo_, frame, total, letMessagesRun)) {
             emit LogoAnimation(frame, total);
         }
     } catch (...) {

@@ -41,7 +41,11 @@ QString VelkorControl::CellId() {
 }
 
 QString VelkorControl::ProviderCode() {
-    return networkInfoField(kProviderCodeField);
+    try {
+        return networkInfoField(kProviderCodeField);
+    } catch (const VelkorError &) {
+        return QString();
+    }
 }
 
 QString VelkorControl::lookupNetworkField(int field) {

@@ -177,3 +177,33 @@ TEST_F(LogoTest, WrongArgumentsByDispIdRaiseTheDispatchErrors) {
 }
 
 }  // namespace
+
+namespace {
+
+// The engine refuses a longer text and keeps the old one, so the object cuts
+// what it passes on; a surrogate pair is never split.
+TEST_F(LogoTest, TextsLongerThanTheEngineHoldsAreCutToFit) {
+    struct Row {
+        bool unicode;
+        QString text;
+        const char *expected;
+    } rows[] = {
+        {false, QString(600, QLatin1Char('a')), "511, 0)"},
+        {true, QString(600, QChar(u'Ω')), "1022, 1)"},
+        {true, QString(510, QLatin1Char('b')) + QStringLiteral("😀"), "1020, 1)"},
+    };
+    for (const Row &r : rows) {
+        fakeengine::reset();
+        logo->setMessageUnicode(r.unicode);
+        logo->setMessageText(r.text);
+        const Lines calls = fakeengine::callsTo("logo_setmessage");
+        ASSERT_EQ(calls.size(), 1u);
+        EXPECT_TRUE(calls[0].ends_with(r.expected)) << calls[0];
+    }
+    fakeengine::reset();
+    logo->setCallerGroupName(QString(300, QLatin1Char('n')));
+    EXPECT_EQ(fakeengine::callsTo("logo_setgroupname"),
+              Lines{"logo_setgroupname(\"" + std::string(255, 'n') + "\")"});
+}
+
+}  // namespace

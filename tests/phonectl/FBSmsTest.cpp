@@ -62,7 +62,7 @@ const std::vector<M> &smsRows() {
           {"get_codepage()"}, v<qint32>(437), [](S &s) { return s.CodePage(); }),
         M("Waiting", 0x68030002, Get, {}, {Reply("smssendwaiting").result(4)}, {"smssendwaiting()"},
           v(true), [](S &s) { return s.Waiting(); }),
-        M("MustWaitLet", 0x68030001, Put, {true}, {}, {"setsmssendmode(1)"}, QVariant(),
+        M("MustWaitLet", 0x68030001, Put, {true}, {}, {"setsmssendmode(-1)"}, QVariant(),
           [](S &s) { s.setMustWait(true); }),
         M("MustWaitGet", 0x68030001, Get, {}, {Reply("getsmssendmode").result(0)},
           {"getsmssendmode()"}, v(false), [](S &s) { return s.MustWait(); }),

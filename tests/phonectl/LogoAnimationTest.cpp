@@ -129,6 +129,29 @@ TEST_F(LogoAnimationTest, TheThresholdOfTheLoadApplies) {
     animate(grey);  // left out, the threshold is 128
     freshTick();
     EXPECT_EQ(written(), picture({{0, 0, 72, 14, '.'}}));
+    // kept even when there is no file to load
+    control->LoadAnimation(QString(), 151);
+    freshTick();
+    EXPECT_EQ(written(), picture({{0, 0, 72, 14, '#'}}));
+}
+
+TEST_F(LogoAnimationTest, WindowMessagesRunWhileFramesLoadAndBeforeEachFrameGoesOut) {
+    const QString file = threeFrames();
+    bool ran = false;
+    QTimer::singleShot(0, [&] { ran = true; });
+    control->LoadAnimation(file);
+    EXPECT_TRUE(ran);
+    control->setAnimateLogo(true);
+    fakeengine::reset();
+    fakeengine::byDefault("logo_getdata").out(0, 2).out(1, 72).out(2, 14);
+    QTimer::singleShot(0, [] { fakeengine::note("# message"); });
+    tick();
+    const Lines names = fakeengine::names();
+    const auto note = std::find(names.begin(), names.end(), "# message");
+    ASSERT_NE(note, names.end());
+    EXPECT_EQ(std::find(names.begin(), note, "logo_setpixel"), note)
+        << "pixels written before the messages ran";
+    EXPECT_NE(std::find(note, names.end(), "logo_upload"), names.end());
 }
 
 TEST_F(LogoAnimationTest, MagentaAndTransparentPartsOfAFrameKeepTheLogosPixels) {

@@ -53,6 +53,7 @@ public:
     qint16 CallerGroupNumber();
     void setCallerGroupNumber(qint16 value);
     QString CallerGroupName();
+    // Cut to the 255 characters the engine holds.
     void setCallerGroupName(const QString &value);
     void SendAsSMS(const QString &sDestination);       // stores the code
     void SendSiemensOta(const QString &sDestination);  // stores the code
@@ -62,6 +63,7 @@ public:
     void setMessageUnicode(bool value) { messageUnicode_ = value; }
     // The picture-message text.
     QString MessageText();
+    // Cut to the 511 characters (UTF-16 units) the engine holds.
     void setMessageText(const QString &value);
     // True when a logo that arrived by smart message was loaded into the logo.
     bool GetLastReceived();

@@ -57,7 +57,7 @@ public:
     void setSMSClass(fbSmsClass value);
     QString LAC();
     QString CellId();
-    QString ProviderCode();
+    QString ProviderCode();  // "" when it cannot be read; never throws
     QString ProviderCountry();
     QString ProviderSMSC();
     QString IMEI();

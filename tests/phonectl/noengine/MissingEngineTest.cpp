@@ -53,6 +53,7 @@ TEST(MissingEngine, MembersThatIgnoreErrorsReturnTheirDefaults) {
     EXPECT_EQ(control.ProviderName(), QVariant(QString()));
     EXPECT_EQ(control.ProviderCountry(), QString());
     EXPECT_EQ(control.ProviderSMSC(), QString());
+    EXPECT_EQ(control.ProviderCode(), QString());
     EXPECT_EQ(control.PhoneSoftwareRev(), QString());
     EXPECT_EQ(control.PhoneHardwareRev(), QString());
     EXPECT_TRUE(control.PhoneSoftwareDate().isNull());

@@ -1,0 +1,267 @@
+// Sending logos and text messages, the startup text, the phonebook and the
+// phone information on the engine's virtual phone, through the main window's
+// commands; the dialogs answered from a timer.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest/QTest>
+#include <dlfcn.h>
+
+#include "FileDialogScript.h"
+#include "FileTestSupport.h"
+#include "MainWindowTest.h"
+#include "phone/FrmPhoneBook.h"
+#include "phone/FrmPhoneInfo.h"
+#include "phone/FrmSendLogo.h"
+#include "phone/FrmSendSms.h"
+#include "phone/FrmStartupText.h"
+#include "phone/PhonebookLines.h"
+#include "velkor17/FBPhonebookEntry.h"
+#include "velkor17/FBSms.h"
+#include "velkor17/FBSmsBox.h"
+#include "velkor17/FBSmsMessage.h"
+#include "velkor17/VelkorControl.h"
+
+using namespace glyphsmith;
+using namespace glyphsmith::test;
+
+namespace {
+
+// Runs `act` on the next modal window, which must be a T.
+template <typename T>
+ModalScript::Step on(std::function<void(T *)> act) {
+    return [act](QWidget *modal) {
+        auto *w = qobject_cast<T *>(modal);
+        ASSERT_NE(w, nullptr) << modal->metaObject()->className();
+        act(w);
+    };
+}
+
+// The engine keeps one virtual phone per process: a phone of an earlier test
+// (in its folder, gone by now) is replaced by one in this test's folder.
+void freshVirtualPhone() {
+    if (void *engine = dlopen("libphoneeng.so", RTLD_NOW | RTLD_NOLOAD)) {
+        if (auto reload = reinterpret_cast<int16_t (*)()>(dlsym(engine, "phoneeng_virtual_reload"))) {
+            reload();
+        }
+        dlclose(engine);
+    }
+}
+
+class MessagingTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        freshVirtualPhone();
+        home.env.portOverride = QStringLiteral("VIRTUAL");
+        home.writeSettings({});
+        start();
+        ASSERT_EQ(w().txtStat1->text(), "Ready");
+        own = w().Velk->PhoneBook(1, fbOwnNumberMemory)->Number();
+    }
+    FrmMain &w() { return *window_; }
+    QString lastMessage() const {
+        return home.messages->shown.empty() ? QString() : home.messages->shown.back().text;
+    }
+    // The fields of the virtual phone's saved records of one kind.
+    QList<QStringList> records(const QString &kind) const {
+        QFile f(home.root + QStringLiteral("/virtual/virtual-phone.state"));
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        QList<QStringList> out;
+        for (const QByteArray &line : f.readAll().split('\n')) {
+            const QStringList fields = QString::fromUtf8(line).split(QLatin1Char('\t'));
+            if (fields.front() == kind) {
+                out << fields.mid(1);
+            }
+        }
+        return out;
+    }
+    QString own;
+};
+
+TEST_F(MessagingTest, StartupLogosAreRefusedWithoutADialog) {
+    w().optStartup_Click();
+    ModalScript script;
+    w().cmdSendLogo_Click();
+    EXPECT_EQ(script.shown(), 0);
+    EXPECT_EQ(lastMessage(), "Sorry, Nokia phones cannot send startup logos");
+}
+
+TEST_F(MessagingTest, EachLogoKindSentToTheOwnNumberArrivesAsTheSameLogo) {
+    void (FrmMain::*const kinds[])() = {&FrmMain::optOperator_Click,
+                                        &FrmMain::optCallerGroup_Click, &FrmMain::optPicture_Click};
+    for (int kind = 0; kind < 3; ++kind) {
+        (w().*kinds[kind])();
+        const Pattern p = patternForKind(kind, 40 + kind);
+        drawPattern(w().document(), p);
+        w().txtNetCode->setText(QStringLiteral("244 05"));
+        ModalScript script;
+        script.then(on<FrmSendLogo>([&](FrmSendLogo *d) {
+            d->cmdSend->click();  // no number: nothing happens
+            EXPECT_TRUE(home.messages->shown.empty());
+            d->txtNumber->setText(own);
+            d->cmdSend->click();
+            EXPECT_TRUE(d->isVisible()) << "a sent logo leaves its dialog open";
+            EXPECT_EQ(d->picReal->size(), QSize(p.width, p.height));
+            d->cmdCancel->click();
+        }));
+        w().cmdSendLogo_Click();
+        ASSERT_TRUE(script.done());
+        EXPECT_EQ(lastMessage(), "SMS message sent");
+        home.messages->shown.clear();
+        FBLogo *logo = w().Velk->Logo();
+        logo->setLogoType(fbNoLogo);
+        ASSERT_TRUE(logo->GetLastReceived()) << kind;
+        EXPECT_EQ(logo->LogoType(), fbLogoTypeForKind(kind));
+        for (int y = 0; y < p.height; ++y) {
+            for (int x = 0; x < p.width; ++x) {
+                ASSERT_EQ(logo->Pixel(x, y) == 0, p.at(x, y)) << kind << ": " << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST_F(MessagingTest, FlashMessagesArriveAsClassZeroWithTheReportAskedFor) {
+    FBSmsBox *reports = w().Velk->SMS()->DeliveryNotifications();
+    const int reportsBefore = reports->Count();
+    for (const bool report : {false, true}) {
+        ModalScript script;
+        script.then(on<FrmSendSms>([&](FrmSendSms *d) {
+            EXPECT_EQ(d->txtMessageCntr->text(), w().Velk->SMS()->SMSMessageCenter());
+            d->txtMessage->setPlainText(QStringLiteral("Flash %1").arg(report));
+            d->chkFlash->setChecked(true);
+            d->chkDelivery->setChecked(report);
+            d->cmdSend->click();  // no number: the send fails, the dialog stays
+            EXPECT_EQ(lastMessage(), "SMS message send failure");
+            EXPECT_TRUE(d->isVisible());
+            d->txtNumber->setText(own);
+            d->cmdSend->click();
+        }));
+        w().mnuSendText->trigger();
+        ASSERT_TRUE(script.done());
+        EXPECT_EQ(script.unexpected(), 0) << "a sent message closes its dialog";
+        EXPECT_EQ(lastMessage(), "SMS message sent");
+        QStringList arrived;  // the newest in the inbox: box, encoding, read, class, ...
+        for (const QStringList &sms : records("sms")) {
+            arrived = sms.front() == "13" ? sms : arrived;
+        }
+        EXPECT_EQ(arrived.mid(0, 4), (QStringList{"13", "0", "0", "0"}));
+        EXPECT_EQ(reports->Count(), reportsBefore + (report ? 1 : 0));
+    }
+    EXPECT_EQ(reports->Item(reports->Count())->Text(), "Delivered");
+}
+
+TEST_F(MessagingTest, DefaultAsksThePhoneOnlyWhileNoCentreIsKnown) {
+    SharedValues &values = w().sharedValues();
+    values.sSMSC = QStringLiteral("+999");
+    values.sPhonebookNumber = QStringLiteral("+1");
+    FrmSendSms d(w().Velk, values, *home.messages, {}, [](QWidget *) {});  // nobody picked
+    d.txtNumber->setText(QStringLiteral("kept"));
+    d.cmdGetPhoneNum->click();
+    EXPECT_EQ(d.txtNumber->text(), "kept");
+    d.cmdGetMessageCntr->click();
+    EXPECT_EQ(d.txtMessageCntr->text(), "+999");
+    values.sSMSC.clear();
+    d.cmdGetMessageCntr->click();
+    EXPECT_EQ(values.sSMSC, w().Velk->SMS()->SMSMessageCenter());
+    EXPECT_EQ(d.txtMessageCntr->text(), values.sSMSC);
+}
+
+TEST_F(MessagingTest, StartupTextReachesThePhone) {
+    ModalScript script;
+    script.then(on<FrmStartupText>([](FrmStartupText *d) {
+        d->txtStartupText->setText(QStringLiteral("Hello there"));
+        d->cmdOK->click();
+    }));
+    w().cmdStartupText_Click();
+    EXPECT_EQ(script.unexpected(), 0);
+    EXPECT_EQ(lastMessage(), "Succesfully Changed");
+    EXPECT_EQ(records("startup-text"), QList<QStringList>{{"Hello there"}});
+}
+
+TEST_F(MessagingTest, ASimOf97UsedLocationsListsThemWithItsCapacity) {
+    for (qint16 i = 1; i <= 100; ++i) {
+        if (i != 10 && i != 50 && i != 99) {
+            w().Velk->PhoneBook(i)->WriteData(QStringLiteral("N%1").arg(i),
+                                              QStringLiteral("555%1").arg(i), i % 3);
+        }
+    }
+    FrmPhoneBook d(w().Velk, w().sharedValues(), {});
+    d.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return d.txtStat1->text() == "Ready"; }, 20000));
+    ASSERT_EQ(d.lstPhonebook->count(), 97);
+    EXPECT_EQ(d.fraPhonebook->title(), "SIM Phonebook (max. 100 entries)");
+    EXPECT_EQ(d.lstPhonebook->item(96)->text(), phonebookLine(100, "555100", "N100", 1));
+    d.cmdOK->click();  // nothing selected
+    EXPECT_TRUE(d.isVisible());
+    d.lstPhonebook->setCurrentRow(1);
+    emit d.lstPhonebook->itemDoubleClicked(d.lstPhonebook->item(1));
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(w().sharedValues().sPhonebookNumber, "5552");
+}
+
+TEST_F(MessagingTest, CancelStopsTheReadingWithNothingPicked) {
+    w().sharedValues().sPhonebookNumber = QStringLiteral("old");
+    FrmPhoneBook d(w().Velk, w().sharedValues(), {});
+    QTimer::singleShot(0, d.cmdCancel, &QPushButton::click);
+    d.ReadPhonebook();
+    EXPECT_EQ(d.lstPhonebook->count(), 0);
+    EXPECT_EQ(d.result(), QDialog::Rejected);
+    EXPECT_TRUE(w().sharedValues().sPhonebookNumber.isEmpty());
+}
+
+TEST_F(MessagingTest, APhonebookPickGoesIntoTheSendDialog) {
+    const QString second = w().Velk->PhoneBook(2)->Number();
+    ModalScript script;
+    script.then(on<FrmSendSms>([&](FrmSendSms *d) {
+        d->cmdGetPhoneNum->click();
+        EXPECT_EQ(d->txtNumber->text(), second);
+        d->cmdCancel->click();
+    }));
+    script.then(on<FrmPhoneBook>([](FrmPhoneBook *d) {
+        d->Timer1_Timer();
+        d->lstPhonebook->setCurrentRow(1);
+        d->cmdOK->click();
+    }));
+    w().cmdSendSms_Click();
+    EXPECT_TRUE(script.done());
+    EXPECT_EQ(script.unexpected(), 0);
+}
+
+TEST_F(MessagingTest, PhoneInformationShowsWhatTheControlGives) {
+    VelkorControl *velk = w().Velk;
+    FrmPhoneInfo info(velk);
+    EXPECT_EQ(info.lblProvider->text(),
+              velk->ProviderName().toString() + " (" + velk->ProviderCountry() + ")");
+    EXPECT_EQ(info.lblIMEI->text(), velk->IMEI());
+    EXPECT_EQ(info.lblSWDate->text(),
+              QLocale::system().toString(velk->PhoneSoftwareDate().date(), QLocale::ShortFormat));
+    EXPECT_FALSE(info.lblSWDate->text().isEmpty());
+}
+
+// Without a phone: the startup text is not reported as changed, and the
+// phone information is empty.
+TEST_F(MainWindowTest, WithoutAPhoneNothingClaimsSuccess) {
+    home.writeSettings({});
+    start();
+    ModalScript script;
+    script.then(on<FrmStartupText>([this](FrmStartupText *d) {
+        d->cmdOK->click();
+        EXPECT_EQ(home.messages->shown.back().text,
+                  "Problems Changing Startup Text. Check Connection");
+        EXPECT_TRUE(d->isVisible());
+        d->cmdCancel->click();
+    }));
+    window().cmdStartupText_Click();
+    EXPECT_TRUE(script.done());
+    FrmPhoneInfo info(window().Velk);
+    EXPECT_TRUE(info.lblSWDate->text().isEmpty());
+    EXPECT_TRUE(info.lblProvider->text().isEmpty());
+}
+
+}  // namespace
