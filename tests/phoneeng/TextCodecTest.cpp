@@ -1,6 +1,7 @@
-// The 8-bit code pages against UTF-16, by round trips over every byte and a
-// spread of code points.
+// The 8-bit code pages against UTF-16: round trips over every byte and a
+// spread of code points, and the system converter as the reference.
 #include <gtest/gtest.h>
+#include <iconv.h>
 
 #include "phone/TextCodec.h"
 
@@ -16,7 +17,25 @@ TEST(TextCodec, EveryByteOfTheEightBitCodePagesComesBackAsItWent) {
         ASSERT_EQ(wide.size(), all.size());
         EXPECT_EQ(encode8Bit(wide, page), all) << page;
     }
-    EXPECT_EQ(decode8Bit("\x80", kCodePageWindows1252), u"\u20AC");
+}
+
+TEST(TextCodec, WindowsCodePageAgreesWithTheSystemConverter) {
+    iconv_t reference = iconv_open("UTF-16LE", "WINDOWS-1252");
+    if (reference == reinterpret_cast<iconv_t>(-1)) {
+        GTEST_SKIP() << "no WINDOWS-1252 converter";
+    }
+    for (int b = 0x80; b < 0x100; ++b) {
+        char in = static_cast<char>(b);
+        char16_t out[2] = {};
+        char *from = &in, *to = reinterpret_cast<char *>(out);
+        size_t inLeft = 1, outLeft = sizeof out;
+        if (iconv(reference, &from, &inLeft, &to, &outLeft) != static_cast<size_t>(-1)) {
+            EXPECT_EQ(decode8Bit(std::string(1, in), kCodePageWindows1252),
+                      std::u16string(1, out[0]))
+                << std::hex << b;
+        }
+    }
+    iconv_close(reference);
 }
 
 TEST(TextCodec, Utf8CarriesEveryPlaneAndMarksWhatIsMalformed) {
