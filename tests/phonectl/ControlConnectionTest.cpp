@@ -1,20 +1,10 @@
 // Connect, Disconnect, the needs-connection rule and the RaiseError flag.
+#include <QDateTime>
 #include <QTimer>
 
 #include "ControlTestSupport.h"
 
 namespace {
-
-using ErrorNumbers = std::pair<qint32, QString>;
-
-ErrorNumbers thrownBy(const std::function<void()> &f) {
-    try {
-        f();
-    } catch (const VelkorError &e) {
-        return {e.number(), e.description()};
-    }
-    return {0, QString()};
-}
 
 TEST_F(ControlTest, ConnectSuccessStartsPollingAndTakesTheMessageCountAsBaseline) {
     QTimer *timer1 = control->findChild<QTimer *>(QStringLiteral("Timer1"));
@@ -38,10 +28,9 @@ TEST_F(ControlTest, ConnectSuccessStartsPollingAndTakesTheMessageCountAsBaseline
 
 TEST_F(ControlTest, FailedConnectRaisesErrorWithTheEngineCodeAndSetsLastErrorThree) {
     fakeengine::answer("init").result(5);
-    const ErrorNumbers error = thrownBy([&] { control->Connect(QStringLiteral("COM3F")); });
-    EXPECT_EQ(error.first, -2147220503);
-    EXPECT_EQ(error.first, velkor17::ErrorNumber::ConnectFailed);
-    EXPECT_EQ(error.second, QStringLiteral("VelkorLink connecting failed. Erc 5"));
+    const VelkorError error = raisedBy([&] { control->Connect(QStringLiteral("COM3F")); });
+    EXPECT_EQ(error.number(), velkor17::ErrorNumber::ConnectFailed);
+    EXPECT_EQ(error.description(), QStringLiteral("VelkorLink connecting failed. Erc 5"));
     EXPECT_EQ(control->LastError(), 3);
     EXPECT_FALSE(control->Connected());
     EXPECT_FALSE(control->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
@@ -83,70 +72,6 @@ TEST_F(ControlTest, LastErrorStaysThreeAfterALaterSuccess) {
     control->HangUp();
     EXPECT_EQ(control->LastError(), 3);
 }
-
-// The members that need a connection, with the default each returns.
-struct NeedsConnection {
-    const char *name;
-    qint32 dispId;
-    DispatchKind kind;
-    QVariantList args;
-    QVariant defaultResult;
-};
-
-const std::vector<NeedsConnection> &needsConnection() {
-    static const std::vector<NeedsConnection> all = {
-        {"SendSMSMessage", 0x6003010A, DispatchKind::Method, {"1", "x"}, QVariant(false)},
-        {"NetmonitorScreen", 0x680300FC, DispatchKind::PropertyGet, {1}, QVariant(QString())},
-        {"VoiceCall", 0x6003010B, DispatchKind::Method, {"1"}, QVariant()},
-        {"HangUp", 0x6003010C, DispatchKind::Method, {}, QVariant()},
-        {"Reset", 0x6003010D, DispatchKind::Method, {}, QVariant()},
-        {"SendDtmf", 0x6003010E, DispatchKind::Method, {"1"}, QVariant()},
-        {"SendKeys", 0x6003010F, DispatchKind::Method, {"1"}, QVariant()},
-        {"Disconnect", 0x60030117, DispatchKind::Method, {}, QVariant()},
-        {"GetSMSMessage", 0x60030118, DispatchKind::Method, {1}, QVariant(QString())},
-        {"EnableNetMonitorEngineering", 0x60030119, DispatchKind::Method, {}, QVariant()},
-        {"EnableNetMonitorFieldTest", 0x6003011A, DispatchKind::Method, {}, QVariant()},
-        {"DisableNetMonitor", 0x6003011B, DispatchKind::Method, {}, QVariant()},
-        {"DateTimePut",
-         0x680300F1,
-         DispatchKind::PropertyPut,
-         {QDateTime::currentDateTime()},
-         QVariant()},
-        {"AlarmTimePut", 0x680300F0, DispatchKind::PropertyPut, {QTime(7, 0)}, QVariant()},
-        {"AlarmEnabled", 0x680300EF, DispatchKind::PropertyGet, {}, QVariant(false)},
-        {"RfLevel", 0x680300EC, DispatchKind::PropertyGet, {}, QVariant(0.0f)},
-        {"BatteryLevel", 0x680300EB, DispatchKind::PropertyGet, {}, QVariant(0.0f)},
-        {"ACDCPower", 0x680300EA, DispatchKind::PropertyGet, {}, QVariant(false)},
-        {"Answer", 0x60030128, DispatchKind::Method, {}, QVariant()},
-    };
-    return all;
-}
-
-class NeedsConnectionTest : public ControlTest,
-                            public ::testing::WithParamInterface<NeedsConnection> {};
-
-TEST_P(NeedsConnectionTest, RaisesNotConnectedAndCallsNothingElse) {
-    const ErrorNumbers error =
-        thrownBy([&] { control->invoke(GetParam().dispId, GetParam().kind, GetParam().args); });
-    EXPECT_EQ(error.first, -2147220504);
-    EXPECT_EQ(error.second, QStringLiteral("VelkorLink not connected"));
-    EXPECT_EQ(calls(), (Lines{"set_vlkr_instance(H)"}));
-    EXPECT_EQ(control->LastError(), 3);
-}
-
-TEST_P(NeedsConnectionTest, WithoutRaisingReturnsTheDefault) {
-    control->setRaiseError(false);
-    fakeengine::reset();
-    const QVariant result = control->invoke(GetParam().dispId, GetParam().kind, GetParam().args);
-    EXPECT_EQ(result, GetParam().defaultResult);
-    EXPECT_EQ(calls(), (Lines{"set_vlkr_instance(H)"}));
-    EXPECT_EQ(control->LastError(), 3);
-}
-
-INSTANTIATE_TEST_SUITE_P(Members, NeedsConnectionTest, ::testing::ValuesIn(needsConnection()),
-                         [](const ::testing::TestParamInfo<NeedsConnection> &info) {
-                             return std::string(info.param.name);
-                         });
 
 TEST_F(ControlTest, ClockAndStatusReadsGiveZeroValuesWhenNotConnected) {
     EXPECT_TRUE(control->DateTime().isNull());

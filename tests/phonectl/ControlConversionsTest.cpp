@@ -19,9 +19,8 @@ TEST_F(ControlTest, GetSmsMessageCountsOnlyMessagesOfTheWantedType) {
     answerGetSms(13, "+5", "third");
     EXPECT_EQ(control->GetSMSMessage(2, fbIncomingMessage), QStringLiteral("second"));
     // A pure index walk: each message is asked for once, up to the one found.
-    EXPECT_EQ(fakeengine::callsTo("getsms"),
-              (Lines{"getsms(0, buf, 1024, buf, 1024)", "getsms(1, buf, 1024, buf, 1024)",
-                     "getsms(2, buf, 1024, buf, 1024)", "getsms(3, buf, 1024, buf, 1024)"}));
+    EXPECT_EQ(fakeengine::callsTo("getsms"), (Lines{"getsms(0, buf, buf)", "getsms(1, buf, buf)",
+                                                    "getsms(2, buf, buf)", "getsms(3, buf, buf)"}));
 }
 
 TEST_F(ControlTest, GetSmsMessageFindsOtherTypesAndEndsAtTheEnd) {
@@ -111,8 +110,8 @@ TEST_F(ControlTest, NetmonitorScreenNumberHasAtLeastTwoDigits) {
     control->NetmonitorScreen(123);
     control->NetmonitorScreen(-5);
     EXPECT_EQ(fakeengine::callsTo("netmonitor"),
-              (Lines{R"(netmonitor("07", buf, 256))", R"(netmonitor("12", buf, 256))",
-                     R"(netmonitor("123", buf, 256))", R"(netmonitor("-05", buf, 256))"}));
+              (Lines{R"(netmonitor("07", buf))", R"(netmonitor("12", buf))",
+                     R"(netmonitor("123", buf))", R"(netmonitor("-05", buf))"}));
 }
 
 TEST_F(ControlTest, SendSmsMessageCutsLongTextsAndSendsTheSmsSettings) {

@@ -13,6 +13,7 @@
 #include <type_traits>
 
 #include "FakeEngine.h"
+#include "VelkorErrorCatcher.h"
 #include "velkor17/VelkorControl.h"
 #include "velkor17/VelkorError.h"
 
@@ -63,17 +64,6 @@ protected:
         QTimer *timer = control->findChild<QTimer *>(QStringLiteral("Timer1"));
         ASSERT_NE(timer, nullptr);
         ASSERT_TRUE(QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection));
-    }
-
-    // The error number thrown by f, or 0 when it throws none.
-    template <typename F>
-    static qint32 errorOf(F f) {
-        try {
-            f();
-        } catch (const VelkorError &e) {
-            return e.number();
-        }
-        return 0;
     }
 
     std::unique_ptr<VelkorControl> control;

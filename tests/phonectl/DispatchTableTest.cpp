@@ -6,20 +6,12 @@
 #include <QPixmap>
 
 #include "DispatchTable.h"
+#include "VelkorErrorCatcher.h"
 #include "velkor17/VelkorError.h"
 
 using namespace velkor17;
 
 namespace {
-
-qint32 errorOf(const std::function<void()> &f) {
-    try {
-        f();
-    } catch (const VelkorError &e) {
-        return e.number();
-    }
-    return 0;
-}
 
 QVariant conv(const QVariant &v, ArgType t) {
     return convertArgument(v, t);

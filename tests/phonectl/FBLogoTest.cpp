@@ -21,7 +21,7 @@ Reply messageData(int length, int unicode) {
 
 const std::vector<M> &rows() {
     const char *unknownSize = R"(logo_getdata(&, &, &, "1", 0))";
-    const std::string text = "logo_getmessagetext(buf, 512)";
+    const std::string text = "logo_getmessagetext(buf)";
     static const std::vector<M> all = {
         M("LastError", 0x68030009, Get, {}, {}, {}, v(kEarlier),
           [](L &l) { return l.LastError(); }),
@@ -51,10 +51,10 @@ const std::vector<M> &rows() {
           v<qint32>(3), [](L &l) { return l.LogoType(); }),
         M(stores(6), "LogoTypeLetKeepsTheNetworkCode", 0x68030007, Put, {1},
           {sized(2, 72, 14, "244 05"), Reply("logo_setdata").result(6)},
-          {"logo_getdata(&, &, &, buf, 32)", R"(logo_setdata(1, "244 05"))"}, QVariant(),
+          {"logo_getdata(&, &, &, buf)", R"(logo_setdata(1, "244 05"))"}, QVariant(),
           [](L &l) { l.setLogoType(fbStartupLogo); }),
         M("NetCodeGetLeavesLastError", 0x68030006, Get, {}, {sized(2, 72, 14, "310 260")},
-          {"logo_getdata(&, &, &, buf, 32)"}, v(QStringLiteral("310 260")),
+          {"logo_getdata(&, &, &, buf)"}, v(QStringLiteral("310 260")),
           [](L &l) { return l.NetCode(); }),
         M(stores(0), "NetCodeLetKeepsTheType", 0x68030006, Put, {"244 91"}, {sized(4, 72, 28)},
           {unknownSize, R"(logo_setdata(4, "244 91"))"}, QVariant(),
@@ -69,7 +69,7 @@ const std::vector<M> &rows() {
         M("CallerGroupNumberLet", 0x68030003, Put, {7}, {}, {"logo_setgroupnumber(7)"}, QVariant(),
           [](L &l) { l.setCallerGroupNumber(7); }),
         M("CallerGroupNameGet", 0x68030002, Get, {}, {Reply("logo_getgroupname").text(0, "Family")},
-          {"logo_getgroupname(buf, 256)"}, v(QStringLiteral("Family")),
+          {"logo_getgroupname(buf)"}, v(QStringLiteral("Family")),
           [](L &l) { return l.CallerGroupName(); }),
         M("CallerGroupNameLet", 0x68030002, Put, {"VIP"}, {}, {R"(logo_setgroupname("VIP"))"},
           QVariant(), [](L &l) { l.setCallerGroupName("VIP"); }),

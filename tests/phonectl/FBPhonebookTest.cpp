@@ -17,7 +17,7 @@ void entryAnswer(const char *name, const char *number, int group, int code = 0) 
 
 std::string readOf(int location, int memory) {
     return "getphonebookentry(" + std::to_string(location) + ", " + std::to_string(memory) +
-           ", buf, 256, buf, 256, &)";
+           ", buf, buf, &)";
 }
 
 class PhonebookTest : public ControlTest {

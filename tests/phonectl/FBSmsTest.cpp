@@ -31,9 +31,8 @@ const std::vector<M> &smsRows() {
           {R"(setsmsmessagecenter(0, "+358405202999"))"}, QVariant(),
           [](S &s) { s.setSMSMessageCenter("+358405202999"); }),
         M("MessageCenterGet", 0x6803000D, Get, {},
-          {Reply("getsmsmessagecenter").text(0, "+358405202999")},
-          {"getsmsmessagecenter(buf, 128)"}, v(QStringLiteral("+358405202999")),
-          [](S &s) { return s.SMSMessageCenter(); }),
+          {Reply("getsmsmessagecenter").text(0, "+358405202999")}, {"getsmsmessagecenter(buf)"},
+          v(QStringLiteral("+358405202999")), [](S &s) { return s.SMSMessageCenter(); }),
         M(down, "MessageCenterGetWhileDownWithAStoredSet", 0x6803000D, Get, {}, {}, {},
           v(QString()), [](S &s) { return s.SMSMessageCenter(); }),
         M("TimeOutLet", 0x6803000C, Put, {70000}, {}, {"setsmstimeout(70000)"}, QVariant(),
@@ -200,113 +199,89 @@ TEST_F(SmsObjectTest, ABoxHandsOutItsOneMessageToldTheAddressAndCountsByType) {
     EXPECT_EQ(fakeengine::calls(), (Lines{"getsmsmsgcount(11)", "getsmsmsgcount(11)"}));
 }
 
-// ---- FBSmsMessage ----------------------------------------------------------------
+// ---- FBSmsMessage: inbox message 2, every member through both doors -------
 
-class SmsMessageTest : public ControlTest {
+using Msg = FBSmsMessage;
+using MM = Member<Msg>;
+
+Reply field(int64_t result) {
+    return Reply("getsmsmsgdata").result(result);
+}
+Reply dateTime(std::initializer_list<int32_t> values, int64_t result = 0) {
+    Reply r = Reply("getsmsmsgdatetime");
+    int32_t index = 0;
+    for (int32_t value : values) {
+        r.out(index++, value);
+    }
+    return r.result(result);
+}
+
+const std::vector<MM> &messageRows() {
+    const std::string encoding = "getsmsmsgdata(13, 2, 5, null, 0)";
+    const std::string length = "getsmsmsgdata(13, 2, 4, null, 0)";
+    const std::string text = "getsmsmsgdata(13, 2, 1, buf)";
+    const std::string when = "getsmsmsgdatetime(13, 2, &, &, &, &, &, &)";
+    const QDateTime noDate = QDateTime();
+    static const std::vector<MM> all = {
+        MM(stores(0), "DateTime", 0x68030007, Get, {}, {dateTime({2004, 3, 12, 13, 45, 30})},
+           {when}, v(QDateTime(QDate(2004, 3, 12), QTime(13, 45, 30))),
+           [](Msg &m) { return m.DateTime(); }),
+        MM(stores(10), "DateTimeFailedIsTheZeroDate", 0x68030007, Get, {}, {dateTime({}, 10)},
+           {when}, v(noDate), [](Msg &m) { return m.DateTime(); }),
+        MM(stores(0), "DateTimeThatIsNoDate", 0x68030007, Get, {},
+           {dateTime({2004, 13, 40, 0, 0, 0})}, {when}, v(noDate),
+           [](Msg &m) { return m.DateTime(); }),
+        MM(stores(0), "TextEightBit", 0x68030006, Get, {},
+           {field(0), Reply("getsmsmsgdata")
+                          .text(0,
+                                "Gr\xFC\xDF"
+                                "e")},
+           {encoding, text}, v(QStringLiteral("Grüße")), [](Msg &m) { return m.Text(); }),
+        MM(stores(0), "TextUnicodeOfTheGivenLength", 0x68030006, Get, {},
+           {field(1), field(3), Reply("getsmsmsgdata").utf16(0, u"Ωµ€ and more")},
+           {encoding, length, text}, v(QStringLiteral("Ωµ€")), [](Msg &m) { return m.Text(); }),
+        MM(stores(0), "TextBinaryIsUtf16Too", 0x68030006, Get, {},
+           {field(2), field(3), Reply("getsmsmsgdata").utf16(0, u"0A1")}, {encoding, length, text},
+           v(QStringLiteral("0A1")), [](Msg &m) { return m.Text(); }),
+        MM(stores(6), "TextStopsAtItsEnd", 0x68030006, Get, {},
+           {field(1), field(5000), Reply("getsmsmsgdata").utf16(0, u"short").result(6)},
+           {encoding, length, text}, v(QStringLiteral("short")), [](Msg &m) { return m.Text(); }),
+        MM(stores(10), "TextAfterAFailedEncodingReadIsEightBit", 0x68030006, Get, {},
+           {field(-10), field(10)}, {encoding, text}, v(QString()),
+           [](Msg &m) { return m.Text(); }),
+        MM(stores(0), "Sender", 0x68030005, Get, {}, {Reply("getsmsmsgdata").text(0, "+111")},
+           {"getsmsmsgdata(13, 2, 2, buf)"}, v(QStringLiteral("+111")),
+           [](Msg &m) { return m.Sender(); }),
+        MM(stores(4), "Destination", 0x68030004, Get, {},
+           {Reply("getsmsmsgdata").text(0, "+222").result(4)}, {"getsmsmsgdata(13, 2, 3, buf)"},
+           v(QStringLiteral("+222")), [](Msg &m) { return m.Destination(); }),
+        MM(stores(0), "SMSC", 0x68030003, Get, {}, {Reply("getsmsmsgdata").text(0, "+333")},
+           {"getsmsmsgdata(13, 2, 6, buf)"}, v(QStringLiteral("+333")),
+           [](Msg &m) { return m.SMSC(); }),
+        MM("SentRead", 0x68030002, Get, {}, {Reply("getsmssentread").result(1)},
+           {"getsmssentread(13, 2)"}, v(true), [](Msg &m) { return m.SentRead(); }),
+        MM("Encoding", 0x68030001, Get, {}, {field(2)}, {encoding}, v<qint32>(fbSmsMessageBinary),
+           [](Msg &m) { return m.Encoding(); }),
+        MM(stores(0), "Delete", 0x6003000D, Method, {}, {}, {"deletesmsmsg(13, 2)"}, QVariant(),
+           [](Msg &m) { m.Delete(); }),
+        MM("LastError", 0x68030000, Get, {}, {}, {}, v<qint16>(kEarlier),
+           [](Msg &m) { return m.LastError(); }),
+    };
+    return all;
+}
+
+class SmsMessageMembers : public MemberTest<Msg> {
 protected:
     void SetUp() override {
-        ControlTest::SetUp();
-        message = control->SMS()->Inbox()->Item(2);
+        MemberTest<Msg>::SetUp();
+        object = control->SMS()->Inbox()->Item(2);
         fakeengine::answer("deletesmsmsg").result(kEarlier);
-        message->Delete();
+        object->Delete();
         fakeengine::reset();
+        earlier = kEarlier;
     }
-    static void dateTimeAnswer(std::initializer_list<int32_t> values) {
-        fakeengine::Answer answer = fakeengine::answer("getsmsmsgdatetime");
-        int32_t index = 0;
-        for (int32_t value : values) {
-            answer.out(index++, value);
-        }
-    }
-    FBSmsMessage *message = nullptr;
 };
 
-TEST_F(SmsMessageTest, DateTimeGivesDateAndTimeAndStoresTheCode) {
-    dateTimeAnswer({2004, 3, 12, 13, 45, 30});
-    EXPECT_EQ(message->DateTime(), QDateTime(QDate(2004, 3, 12), QTime(13, 45, 30)));
-    EXPECT_EQ(message->LastError(), 0);
-    EXPECT_EQ(fakeengine::calls(), Lines{"getsmsmsgdatetime(13, 2, &, &, &, &, &, &)"});
-
-    fakeengine::answer("getsmsmsgdatetime").result(10);
-    const QVariant failed = message->invoke(0x68030007, Get);
-    EXPECT_EQ(failed.metaType(), QMetaType::fromType<QDateTime>());
-    EXPECT_TRUE(failed.toDateTime().isNull());
-    EXPECT_EQ(message->LastError(), 10);
-
-    // Values that make no date give the zero date too.
-    dateTimeAnswer({2004, 13, 40, 0, 0, 0});
-    EXPECT_TRUE(message->DateTime().isNull());
-}
-
-TEST_F(SmsMessageTest, TextOfAPlainMessageIsEightBit) {
-    fakeengine::answer("getsmsmsgdata").result(0);  // encoding
-    fakeengine::answer("getsmsmsgdata")
-        .text(0,
-              "Gr\xFC\xDF"
-              "e");
-    EXPECT_EQ(message->Text(), QStringLiteral("Grüße"));
-    EXPECT_EQ(fakeengine::calls(),
-              (Lines{"getsmsmsgdata(13, 2, 5, null, 0)", "getsmsmsgdata(13, 2, 1, buf, 1024)"}));
-    EXPECT_EQ(message->LastError(), 0);
-}
-
-TEST_F(SmsMessageTest, TextOfAUnicodeOrBinaryMessageIsUtf16OfTheGivenLength) {
-    for (int encoding : {1, 2}) {
-        fakeengine::reset();
-        fakeengine::answer("getsmsmsgdata").result(encoding);
-        fakeengine::answer("getsmsmsgdata").result(3);  // length
-        fakeengine::answer("getsmsmsgdata").utf16(0, u"Ωµ€ and more").result(0);
-        EXPECT_EQ(message->invoke(0x68030006, Get), v(QStringLiteral("Ωµ€")));
-        EXPECT_EQ(fakeengine::calls(),
-                  (Lines{"getsmsmsgdata(13, 2, 5, null, 0)", "getsmsmsgdata(13, 2, 4, null, 0)",
-                         "getsmsmsgdata(13, 2, 1, buf, 1024)"}));
-    }
-    // A length beyond the text stops at the text's end.
-    fakeengine::answer("getsmsmsgdata").result(1);
-    fakeengine::answer("getsmsmsgdata").result(5000);
-    fakeengine::answer("getsmsmsgdata").utf16(0, u"short").result(6);
-    EXPECT_EQ(message->Text(), QStringLiteral("short"));
-    EXPECT_EQ(message->LastError(), 6);
-}
-
-TEST_F(SmsMessageTest, AFailingEncodingReadFallsBackToTheEightBitText) {
-    fakeengine::answer("getsmsmsgdata").result(-10);
-    fakeengine::answer("getsmsmsgdata").result(10);
-    EXPECT_EQ(message->Text(), QString());
-    EXPECT_EQ(message->LastError(), 10);
-    EXPECT_EQ(fakeengine::calls().back(), "getsmsmsgdata(13, 2, 1, buf, 1024)");
-}
-
-TEST_F(SmsMessageTest, SenderDestinationAndCentreAreFieldsTwoThreeAndSix) {
-    fakeengine::answer("getsmsmsgdata").text(0, "+111");
-    fakeengine::answer("getsmsmsgdata").text(0, "+222").result(4);
-    fakeengine::answer("getsmsmsgdata").text(0, "+333");
-    EXPECT_EQ(message->Sender(), QStringLiteral("+111"));
-    EXPECT_EQ(message->invoke(0x68030004, Get), v(QStringLiteral("+222")));
-    EXPECT_EQ(message->LastError(), 4);
-    EXPECT_EQ(message->invoke(0x68030003, Get), v(QStringLiteral("+333")));
-    EXPECT_EQ(message->LastError(), 0);
-    EXPECT_EQ(fakeengine::calls(),
-              (Lines{"getsmsmsgdata(13, 2, 2, buf, 1024)", "getsmsmsgdata(13, 2, 3, buf, 1024)",
-                     "getsmsmsgdata(13, 2, 6, buf, 1024)"}));
-}
-
-TEST_F(SmsMessageTest, SentReadEncodingAndDelete) {
-    fakeengine::answer("getsmssentread").result(1);
-    EXPECT_TRUE(message->SentRead());
-    EXPECT_EQ(message->invoke(0x68030002, Get), v(false));
-    fakeengine::answer("getsmsmsgdata").result(2);
-    EXPECT_EQ(message->Encoding(), fbSmsMessageBinary);
-    fakeengine::answer("getsmsmsgdata").result(1);
-    EXPECT_EQ(message->invoke(0x68030001, Get), v<qint32>(fbSmsMessageUnicode));
-    EXPECT_EQ(message->LastError(), kEarlier);  // none of these store a code
-    fakeengine::answer("deletesmsmsg").result(0);
-    message->invoke(0x6003000D, Method);
-    EXPECT_EQ(message->LastError(), 0);
-    EXPECT_EQ(
-        fakeengine::calls(),
-        (Lines{"getsmssentread(13, 2)", "getsmssentread(13, 2)", "getsmsmsgdata(13, 2, 5, null, 0)",
-               "getsmsmsgdata(13, 2, 5, null, 0)", "deletesmsmsg(13, 2)"}));
-}
+MEMBER_TESTS(SmsMessageMembers, messageRows());
 
 }  // namespace

@@ -2,7 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "LogoTestDir.h"
+#include "TestHome.h"
 #include "phoneeng.h"
 #include "util/AtomicFile.h"
 
@@ -14,7 +14,7 @@ const std::vector<uint8_t> kBytes = {1, 2, 3, 0, 255};
 }
 
 TEST(AtomicFile, WritesAndReadsBackWithoutLeavingTemporaries) {
-    LogoTestDir dir;
+    TestHome dir;
     const std::string p = dir.file("a.bin");
     ASSERT_EQ(writeFileAtomically(p, kBytes), PE_OK);
     std::vector<uint8_t> got;
@@ -23,7 +23,7 @@ TEST(AtomicFile, WritesAndReadsBackWithoutLeavingTemporaries) {
     // Replacing keeps one file and its permission bits.
     ASSERT_EQ(::chmod(p.c_str(), 0640), 0);
     ASSERT_EQ(writeFileAtomically(p, std::vector<uint8_t>{9}), PE_OK);
-    EXPECT_EQ(LogoTestDir::read(p), std::vector<uint8_t>{9});
+    EXPECT_EQ(TestHome::read(p), std::vector<uint8_t>{9});
     struct stat st {};
     ASSERT_EQ(::stat(p.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
@@ -31,7 +31,7 @@ TEST(AtomicFile, WritesAndReadsBackWithoutLeavingTemporaries) {
 }
 
 TEST(AtomicFile, WriteFailuresLeaveTheTargetAlone) {
-    LogoTestDir dir;
+    TestHome dir;
     EXPECT_EQ(writeFileAtomically(dir.file("missing/a.bin"), kBytes), PE_FILE_OPEN);
     EXPECT_EQ(writeFileAtomically(dir.path(), kBytes), PE_FILE_OPEN);
     EXPECT_EQ(writeFileAtomically("", kBytes), PE_FILE_OPEN);
@@ -39,19 +39,19 @@ TEST(AtomicFile, WriteFailuresLeaveTheTargetAlone) {
 }
 
 TEST(AtomicFile, WriteThroughASymlinkReplacesItsTarget) {
-    LogoTestDir dir;
+    TestHome dir;
     const std::string real = dir.write("real.bin", std::string("old"));
     const std::string link = dir.file("link.bin");
     ASSERT_EQ(::symlink(real.c_str(), link.c_str()), 0);
     ASSERT_EQ(writeFileAtomically(link, kBytes), PE_OK);
-    EXPECT_EQ(LogoTestDir::read(real), kBytes);
+    EXPECT_EQ(TestHome::read(real), kBytes);
     struct stat st {};
     ASSERT_EQ(::lstat(link.c_str(), &st), 0);
     EXPECT_TRUE(S_ISLNK(st.st_mode));
 }
 
 TEST(AtomicFile, ReadRefusesMissingOversizedAndDeviceFiles) {
-    LogoTestDir dir;
+    TestHome dir;
     std::vector<uint8_t> out = {42};
     EXPECT_EQ(readWholeFile(dir.file("none"), 100, out), PE_FILE_OPEN);
     EXPECT_EQ(readWholeFile("", 100, out), PE_FILE_OPEN);

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "Engine.h"
-#include "LogoTestDir.h"
 #include "LogoTestSupport.h"
+#include "TestHome.h"
 #include "logo/LogoCodec.h"
 #include "phoneeng.h"
 
@@ -151,7 +151,7 @@ TEST_F(LogoApi, MessageTextInBothEncodings) {
 }
 
 TEST_F(LogoApi, WriteChoosesTheFormatByExtensionAndReadByContent) {
-    LogoTestDir dir;
+    TestHome dir;
     ASSERT_EQ(logo_setdata(PE_LOGO_CALLER, ""), PE_OK);
     ASSERT_EQ(logo_setpixel(1, 2, 0), PE_OK);
     const struct {
@@ -162,17 +162,17 @@ TEST_F(LogoApi, WriteChoosesTheFormatByExtensionAndReadByContent) {
     for (const auto &c : cases) {
         const std::string path = dir.file(c.name);
         ASSERT_EQ(logo_writefile(path.c_str()), PE_OK) << c.name;
-        const auto bytes = LogoTestDir::read(path);
+        const auto bytes = TestHome::read(path);
         ASSERT_GE(bytes.size(), std::strlen(c.magic));
         EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + std::strlen(c.magic)), c.magic)
             << c.name;
     }
     const std::string otb = dir.file("g.otb");
     ASSERT_EQ(logo_writefile(otb.c_str()), PE_OK);
-    EXPECT_EQ(LogoTestDir::read(otb).size(), 130u);
+    EXPECT_EQ(TestHome::read(otb).size(), 130u);
     const std::string bmp = dir.file("h.dat");
     ASSERT_EQ(logo_writebmp(bmp.c_str()), PE_OK);
-    EXPECT_EQ(LogoTestDir::read(bmp)[0], 'B');
+    EXPECT_EQ(TestHome::read(bmp)[0], 'B');
 
     // An NGG named .nol is still read as what it is: a caller-group logo.
     ASSERT_EQ(logo_setdata(PE_LOGO_STARTUP, ""), PE_OK);
@@ -187,7 +187,7 @@ TEST_F(LogoApi, WriteChoosesTheFormatByExtensionAndReadByContent) {
 }
 
 TEST_F(LogoApi, ReadTakesTypePixelsAndCodeButKeepsGroupAndMessage) {
-    LogoTestDir dir;
+    TestHome dir;
     Logo op = logotest::randomLogo(LogoType::Operator, 21);
     op.netCode = "310 260";
     const std::string nol = dir.write("op.nol", encodeLogo(op, LogoFormat::Nol));
@@ -210,7 +210,7 @@ TEST_F(LogoApi, ReadTakesTypePixelsAndCodeButKeepsGroupAndMessage) {
 }
 
 TEST_F(LogoApi, FailedWritesLeaveNoFileAndEmptyLogosWriteNothing) {
-    LogoTestDir dir;
+    TestHome dir;
     const std::string path = dir.file("none.nol");
     EXPECT_EQ(logo_writefile(path.c_str()), PE_EMPTY);
     EXPECT_EQ(logo_writebmp(path.c_str()), PE_EMPTY);
@@ -226,6 +226,6 @@ TEST_F(LogoApi, FailedWritesLeaveNoFileAndEmptyLogosWriteNothing) {
     // Overwriting replaces the old file whole.
     const std::string kept = dir.write("kept.nol", std::string("old contents"));
     EXPECT_EQ(logo_writefile(kept.c_str()), PE_OK);
-    EXPECT_EQ(LogoTestDir::read(kept).size(), 1028u);
+    EXPECT_EQ(TestHome::read(kept).size(), 1028u);
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"kept.nol"});
 }

@@ -5,25 +5,6 @@
 using phoneeng::Logo;
 using phoneeng::LogoType;
 
-TEST(LogoModel, TypesHaveTheirFixedSizes) {
-    Logo logo;
-    EXPECT_EQ(logo.width(), 0);
-    const struct {
-        LogoType type;
-        int w, h;
-    } cases[] = {{LogoType::Startup, 84, 48},
-                 {LogoType::Operator, 72, 14},
-                 {LogoType::Caller, 72, 14},
-                 {LogoType::Picture, 72, 28},
-                 {LogoType::None, 0, 0}};
-    for (const auto &c : cases) {
-        logo.setType(c.type);
-        EXPECT_EQ(logo.width(), c.w);
-        EXPECT_EQ(logo.height(), c.h);
-        EXPECT_EQ(logo.bitmap().pixels.size(), static_cast<size_t>(c.w * c.h));
-    }
-}
-
 TEST(LogoModel, TypeChangeKeepsThePixelsThatFit) {
     Logo logo;
     logo.setType(LogoType::Startup);

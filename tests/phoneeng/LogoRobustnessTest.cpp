@@ -6,8 +6,8 @@
 #include <cstring>
 #include <random>
 
-#include "LogoTestDir.h"
 #include "LogoTestSupport.h"
+#include "TestHome.h"
 #include "logo/LogoCodec.h"
 #include "logo/LogoFiles.h"
 #include "logo/OtaBitmap.h"
@@ -149,7 +149,7 @@ TEST(LogoRobustness, MutatedValidFilesNeverBreakTheReader) {
 }
 
 TEST(LogoRobustness, FailedFileReadsLeaveTheLogoAsItWas) {
-    LogoTestDir dir;
+    TestHome dir;
     Logo logo = randomLogo(LogoType::Picture, 5);
     logo.netCode = "244 05";
     logo.groupNumber = 3;

@@ -4,10 +4,8 @@
 
 using namespace phoneeng;
 using virtualtest::messageField;
-using virtualtest::readFile;
 using virtualtest::textOf;
 using virtualtest::VirtualPhoneTest;
-using virtualtest::writeFile;
 
 namespace {
 
@@ -139,10 +137,10 @@ TEST_F(VirtualPhoneTest, PhoneStateSurvivesARestart) {
     ASSERT_EQ(ringtone_upload(3), PE_OK);
     const int16_t inbox = getsmsmsgcount(PE_BOX_INBOX);
     const int16_t unread = getsmsmsgunread();
-    const std::string text = readFile(statePath());
+    const std::string text = TestHome::readText(statePath());
 
     restart();
-    EXPECT_EQ(readFile(statePath()), text);  // loading writes nothing
+    EXPECT_EQ(TestHome::readText(statePath()), text);  // loading writes nothing
     char name[64], number[64];
     int32_t group = 0, mem = 0, loc = 0;
     ASSERT_EQ(getphonebookentry(10, PE_MEM_PHONE, name, 64, number, 64, &group), PE_OK);
@@ -175,8 +173,8 @@ TEST_F(VirtualPhoneTest, PhoneStateSurvivesARestart) {
 
 TEST_F(VirtualPhoneTest, PhoneStateDamagedFileIsMovedAsideAndThePhoneStartsFresh) {
     ASSERT_EQ(setphonebookentry(1, PE_MEM_PHONE, "Lost", "1", 0), PE_OK);
-    std::string text = readFile(statePath());
-    writeFile(statePath(), text.substr(0, text.size() / 3));
+    std::string text = TestHome::readText(statePath());
+    TestHome::writeFile(statePath(), text.substr(0, text.size() / 3));
     testing::internal::CaptureStderr();
     EXPECT_EQ(phoneeng_virtual_reload(), PE_FILE_FORMAT);
     const std::string message = testing::internal::GetCapturedStderr();
@@ -190,7 +188,7 @@ TEST_F(VirtualPhoneTest, PhoneStateDamagedFileIsMovedAsideAndThePhoneStartsFresh
     ASSERT_EQ(getphonebookentry(1, PE_MEM_SIM, name, 64, number, 64, nullptr), PE_OK);
     EXPECT_STREQ(name, "Alice Baker");  // factory content
     ASSERT_EQ(setphonebookentry(1, PE_MEM_PHONE, "New", "2", 0), PE_OK);
-    EXPECT_NE(readFile(statePath()).find("New"), std::string::npos);
+    EXPECT_NE(TestHome::readText(statePath()).find("New"), std::string::npos);
 }
 
 TEST_F(VirtualPhoneTest, PhoneStateUnreadableFileIsMovedAside) {
@@ -208,7 +206,7 @@ TEST_F(VirtualPhoneTest, PhoneStateUnreadableFileIsMovedAside) {
 TEST_F(VirtualPhoneTest, PhoneStateUnwritableFolderKeepsThePhoneInMemory) {
     // A folder that cannot be made (a file stands in its way): works as root too.
     const std::string blocked = dir() + "/blocked";
-    writeFile(blocked, "x");
+    TestHome::writeFile(blocked, "x");
     setenv("PHONEENG_VIRTUAL_DIR", (blocked + "/phoneeng").c_str(), 1);
     ASSERT_EQ(phoneeng_virtual_reload(), PE_OK);
     ASSERT_EQ(init("VIRTUAL", 0), PE_OK);
@@ -226,11 +224,11 @@ TEST_F(VirtualPhoneTest, PhoneStateUnwritableFolderKeepsThePhoneInMemory) {
 TEST_F(VirtualPhoneTest, PhoneStatePathFollowsTheEnvironment) {
     EXPECT_EQ(textOf(phoneeng_virtual_state_path), statePath());
     unsetenv("PHONEENG_VIRTUAL_DIR");
+    setenv("XDG_DATA_HOME", (dir() + "/data").c_str(), 1);
     ASSERT_EQ(phoneeng_virtual_reload(), PE_OK);
     EXPECT_EQ(textOf(phoneeng_virtual_state_path), dir() + "/data/phoneeng/virtual-phone.state");
     unsetenv("XDG_DATA_HOME");
     ASSERT_EQ(phoneeng_virtual_reload(), PE_OK);
     EXPECT_EQ(textOf(phoneeng_virtual_state_path),
               dir() + "/.local/share/phoneeng/virtual-phone.state");
-    setenv("PHONEENG_VIRTUAL_DIR", dir().c_str(), 1);
 }

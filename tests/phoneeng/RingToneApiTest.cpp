@@ -4,7 +4,7 @@
 #include <string>
 
 #include "Engine.h"
-#include "LogoTestDir.h"
+#include "TestHome.h"
 #include "phoneeng.h"
 
 using namespace phoneeng;
@@ -118,7 +118,7 @@ TEST_F(RingToneApi, TempoAndName) {
 }
 
 TEST_F(RingToneApi, FilesRoundTripAndFailuresChangeNothing) {
-    LogoTestDir dir;
+    TestHome dir;
     const std::string text =
         dir.write("in.txt", std::string("Tune: d=8, o=5, b=112: c, e, g, ss, 4c6.\n"));
     ASSERT_EQ(ringtone_readfile(text.c_str()), PE_OK);
@@ -131,11 +131,11 @@ TEST_F(RingToneApi, FilesRoundTripAndFailuresChangeNothing) {
 
     const std::string out = dir.file("out.txt");
     ASSERT_EQ(ringtone_writefile(out.c_str()), PE_OK);
-    const auto written = LogoTestDir::read(out);
+    const auto written = TestHome::read(out);
     EXPECT_EQ(std::string(written.begin(), written.end()), "Tune:d=8,o=5,b=112:c,e,g,ss,4c6.\n");
     const std::string ott = dir.file("out.OTT");
     ASSERT_EQ(ringtone_writefile(ott.c_str()), PE_OK);
-    EXPECT_EQ(LogoTestDir::read(ott)[0], 0x02);
+    EXPECT_EQ(TestHome::read(ott)[0], 0x02);
 
     for (const std::string &bad :
          {dir.file("missing.txt"), dir.path(), dir.write("bad.txt", std::string("nothing")),

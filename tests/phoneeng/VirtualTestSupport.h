@@ -1,19 +1,17 @@
 // A fixture for tests that drive the engine's virtual phone through the call
-// set: each test gets its own state folder (PHONEENG_VIRTUAL_DIR, HOME and
-// XDG_DATA_HOME point into it), fresh engine settings and a phone restarted
-// from that folder, connected on instance 0.
+// set: each test gets its own home (the phone's state and every per-user file
+// live there), fresh engine settings and a phone restarted from that folder,
+// connected on instance 0.
 #pragma once
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "Engine.h"
+#include "TestHome.h"
 #include "phone/LinkRegistry.h"
 #include "phone/SmsSettings.h"
 #include "phone/TextCodec.h"
@@ -24,27 +22,19 @@ namespace virtualtest {
 class VirtualPhoneTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/phoneeng-virtual-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-        setenv("PHONEENG_VIRTUAL_DIR", dir_.c_str(), 1);
-        setenv("HOME", dir_.c_str(), 1);
-        setenv("XDG_DATA_HOME", (dir_ + "/data").c_str(), 1);
+        home_ = std::make_unique<TestHome>(TestHome::Environment::PointHere);
         phoneeng::smsSettings() = phoneeng::SmsSettings{};
         phoneeng::engine().logo = phoneeng::Logo{};
         phoneeng::engine().ringTone = phoneeng::RingTone{};
         phoneeng::engine().lastReceivedLoaded = false;
         set_vlkr_instance(0);
-        ASSERT_EQ(phoneeng_virtual_reload(), PE_OK);
-        ASSERT_EQ(init("VIRTUAL", PE_CONNECTION_SERIAL), PE_OK);
+        restart();
     }
 
     void TearDown() override {
         set_vlkr_instance(0);
         phoneeng_virtual_reload();
-        std::error_code ignored;
-        std::filesystem::permissions(dir_, std::filesystem::perms::owner_all, ignored);
-        std::filesystem::remove_all(dir_, ignored);
+        home_.reset();
     }
 
     // Restarts the phone from its state file and connects again.
@@ -53,11 +43,11 @@ protected:
         ASSERT_EQ(init("VIRTUAL", PE_CONNECTION_SERIAL), PE_OK);
     }
 
-    std::string statePath() const { return dir_ + "/virtual-phone.state"; }
-    const std::string &dir() const { return dir_; }
+    std::string statePath() const { return home_->file("virtual-phone.state"); }
+    const std::string &dir() const { return home_->path(); }
 
 private:
-    std::string dir_;
+    std::unique_ptr<TestHome> home_;
 };
 
 // Text of a call that fills a buffer, with the code checked.
@@ -84,18 +74,6 @@ inline std::u16string messageText16(int32_t box, int32_t n) {
         out.push_back(static_cast<char16_t>(buf[i]));
     }
     return out;
-}
-
-inline std::string readFile(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-inline void writeFile(const std::string &path, const std::string &text) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
 }
 
 }  // namespace virtualtest

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <cstdlib>
 
+#include "VelkorErrorCatcher.h"
 #include "velkor17/FBLogo.h"
 #include "velkor17/FBSms.h"
 #include "velkor17/VelkorControl.h"
@@ -20,32 +21,23 @@ namespace {
 const bool kNoEngine =
     setenv("PHONEENG_LIBRARY", "/nonexistent/glyphsmith-test/libphoneeng.so", 1) == 0;
 
-template <typename F>
-VelkorError errorOf(F f) {
-    try {
-        f();
-    } catch (const VelkorError &e) {
-        return e;
-    }
-    return VelkorError(0, QString());
-}
-
 TEST(MissingEngine, MembersThatCallTheEngineRaiseEngineNotFound) {
     ASSERT_TRUE(kNoEngine);
     VelkorControl control;
-    const VelkorError e = errorOf([&] { control.IMEI(); });
+    const VelkorError e = raisedBy([&] { control.IMEI(); });
     EXPECT_EQ(e.number(), ErrorNumber::EngineNotFound);
     EXPECT_TRUE(e.description().contains(QStringLiteral("/nonexistent/glyphsmith-test")));
-    EXPECT_EQ(errorOf([&] { control.Connect(); }).number(), ErrorNumber::EngineNotFound);
-    EXPECT_EQ(errorOf([&] { control.invoke(0x680300F8, DispatchKind::PropertyGet); }).number(),
+    EXPECT_EQ(raisedBy([&] { control.Connect(); }).number(), ErrorNumber::EngineNotFound);
+    EXPECT_EQ(raisedBy([&] { control.invoke(0x680300F8, DispatchKind::PropertyGet); }).number(),
               ErrorNumber::EngineNotFound);
-    EXPECT_EQ(errorOf([&] { control.Beep(); }).number(), ErrorNumber::EngineNotFound);
+    EXPECT_EQ(raisedBy([&] { control.Beep(); }).number(), ErrorNumber::EngineNotFound);
 }
 
 TEST(MissingEngine, RaiseErrorFalseDoesNotHideAMissingEngine) {
     VelkorControl control;
-    EXPECT_EQ(errorOf([&] { control.setRaiseError(false); }).number(), ErrorNumber::EngineNotFound);
-    EXPECT_EQ(errorOf([&] { control.HangUp(); }).number(), ErrorNumber::EngineNotFound);
+    EXPECT_EQ(raisedBy([&] { control.setRaiseError(false); }).number(),
+              ErrorNumber::EngineNotFound);
+    EXPECT_EQ(raisedBy([&] { control.HangUp(); }).number(), ErrorNumber::EngineNotFound);
 }
 
 TEST(MissingEngine, MembersThatIgnoreErrorsReturnTheirDefaults) {

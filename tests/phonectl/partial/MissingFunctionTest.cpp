@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <cstdlib>
 
+#include "VelkorErrorCatcher.h"
 #include "velkor17/VelkorControl.h"
 #include "velkor17/VelkorError.h"
 
@@ -16,28 +17,18 @@ namespace {
 
 const bool kPartialEngine = setenv("PHONEENG_LIBRARY", PARTIALENGINE_PATH, 1) == 0;
 
-template <typename F>
-VelkorError errorOf(F f) {
-    try {
-        f();
-    } catch (const VelkorError &e) {
-        return e;
-    }
-    return VelkorError(0, QString());
-}
-
 TEST(MissingFunction, RaisedByTheMemberThatCallsIt) {
     ASSERT_TRUE(kPartialEngine);
     VelkorControl control;
     EXPECT_TRUE(control.Connect(QStringLiteral("VIRTUAL")));
     EXPECT_TRUE(control.Connected());
-    const VelkorError e = errorOf([&] { control.IMEI(); });
+    const VelkorError e = raisedBy([&] { control.IMEI(); });
     EXPECT_EQ(e.number(), ErrorNumber::EngineFunctionNotFound);
     EXPECT_TRUE(e.description().contains(QStringLiteral("getimei")));
-    EXPECT_EQ(errorOf([&] { control.invoke(0x6003010C, DispatchKind::Method); }).number(),
+    EXPECT_EQ(raisedBy([&] { control.invoke(0x6003010C, DispatchKind::Method); }).number(),
               ErrorNumber::EngineFunctionNotFound);
     // Asked again: still missing, still raised.
-    EXPECT_EQ(errorOf([&] { control.IMEI(); }).number(), ErrorNumber::EngineFunctionNotFound);
+    EXPECT_EQ(raisedBy([&] { control.IMEI(); }).number(), ErrorNumber::EngineFunctionNotFound);
 }
 
 TEST(MissingFunction, MembersThatIgnoreErrorsAndTheTimersCarryOn) {

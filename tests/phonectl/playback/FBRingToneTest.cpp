@@ -9,6 +9,7 @@
 #include "FakeEngine.h"
 #include "PlayRTone.h"
 #include "RecordingPlaybackOutput.h"
+#include "VelkorErrorCatcher.h"
 #include "WavFile.h"
 #include "velkor17/FBRingTone.h"
 #include "velkor17/VelkorError.h"
@@ -66,15 +67,6 @@ private:
     velkor17::PlaybackOutput *previous_ = nullptr;
 };
 
-qint32 errorOf(const std::function<void()> &f) {
-    try {
-        f();
-    } catch (const VelkorError &e) {
-        return e.number();
-    }
-    return 0;
-}
-
 }  // namespace
 
 TEST_F(RingToneTest, FileTransferAndSendMembersStoreTheEngineCode) {
@@ -121,11 +113,10 @@ TEST_F(RingToneTest, NoteAndNameReadsReplaceLastErrorOtherReadsDoNot) {
     tone.invoke(kNote, Get, {2});
     EXPECT_EQ(tone.LastError(), 6);
 
-    EXPECT_EQ(
-        fakeengine::calls(),
-        (Lines{"ringtone_readfile(\"x\")", "ringtone_getnotes()", "ringtone_gettempo()",
-               "ringtone_getstyle(4)", "ringtone_getnote(3, buf, 128)", "ringtone_readfile(\"x\")",
-               "ringtone_getname(buf, 128)", "ringtone_getnote(2, buf, 128)"}));
+    EXPECT_EQ(fakeengine::calls(),
+              (Lines{"ringtone_readfile(\"x\")", "ringtone_getnotes()", "ringtone_gettempo()",
+                     "ringtone_getstyle(4)", "ringtone_getnote(3, buf)", "ringtone_readfile(\"x\")",
+                     "ringtone_getname(buf)", "ringtone_getnote(2, buf)"}));
 }
 
 TEST_F(RingToneTest, DefStyleAndNoteStyleZeroAskTheSameQuestion) {
@@ -180,11 +171,11 @@ TEST_F(RingToneTest, PlayWalksTheEngineNotesWithTheirStyles) {
     tone.Play(fbPlayRingtoneSpeaker);
     EXPECT_EQ(out.calls(), QStringList({"beep 33 469", "sleep 31", "beep 440 125", "sleep 250",
                                         "beep 494 500"}));
-    EXPECT_EQ(fakeengine::calls(),
-              (Lines{"ringtone_getnotes()", "ringtone_gettempo()", "ringtone_getnote(0, buf, 128)",
-                     "ringtone_getstyle(0)", "ringtone_getnote(1, buf, 128)",
-                     "ringtone_getstyle(1)", "ringtone_getnote(2, buf, 128)",
-                     "ringtone_getnote(3, buf, 128)", "ringtone_getstyle(3)"}));
+    EXPECT_EQ(
+        fakeengine::calls(),
+        (Lines{"ringtone_getnotes()", "ringtone_gettempo()", "ringtone_getnote(0, buf)",
+               "ringtone_getstyle(0)", "ringtone_getnote(1, buf)", "ringtone_getstyle(1)",
+               "ringtone_getnote(2, buf)", "ringtone_getnote(3, buf)", "ringtone_getstyle(3)"}));
 }
 
 TEST_F(RingToneTest, PlayByDispatchDefaultsToMidi) {

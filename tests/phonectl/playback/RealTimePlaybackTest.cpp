@@ -16,22 +16,6 @@
 using namespace velkor17;
 using velkor17::test::ListRingTone;
 
-TEST(RealTimePlayback, StopThroughTheModuleDuringAMidiPlayStillClosesTheDevice) {
-    RecordingPlaybackOutput out(true);
-    PlaybackOutput *previous = PlayRTone::setOutput(&out);
-    ListRingTone tone(QStringList(20, QStringLiteral("32C6")), 900, RingTonePlayer::kNatural);
-    bool stop = false;
-    QTimer::singleShot(30, [&] { stop = true; });
-    PlayRTone::Play(tone, RingTonePlayer::kMidi, stop);
-    PlayRTone::setOutput(previous);
-
-    const QStringList calls = out.calls();
-    ASSERT_GE(calls.size(), 5);
-    EXPECT_EQ(calls.mid(calls.size() - 2), QStringList({"sleep 1000", "midi-close"}));
-    EXPECT_LT(calls.count(QStringLiteral("midi 0x7f4890")), 20);
-    EXPECT_FALSE(PlayRTone::player().isMidiOpen());
-}
-
 TEST(RealTimePlayback, SilentLiveSinkPlaysTheWholeToneThroughTheSynth) {
     LiveSampleSink sink(false);
     SynthPlaybackOutput output(sink);
