@@ -61,8 +61,8 @@ protected:
         home.env.portOverride = QStringLiteral("VIRTUAL");
         home.writeSettings({});
         start();
-        ASSERT_EQ(w().txtStat1->text(), "Ready");
-        own = w().Velk->PhoneBook(1, fbOwnNumberMemory)->Number();
+        ASSERT_EQ(w().ui().txtStat1->text(), "Ready");
+        own = w().ui().Velk->PhoneBook(1, fbOwnNumberMemory)->Number();
     }
     FrmMain &w() { return *window_; }
     QString lastMessage() const {
@@ -99,7 +99,7 @@ TEST_F(MessagingTest, EachLogoKindSentToTheOwnNumberArrivesAsTheSameLogo) {
         (w().*kinds[kind])();
         const Pattern p = patternForKind(kind, 40 + kind);
         drawPattern(w().document(), p);
-        w().txtNetCode->setText(QStringLiteral("244 05"));
+        w().ui().txtNetCode->setText(QStringLiteral("244 05"));
         ModalScript script;
         script.then(on<FrmSendLogo>([&](FrmSendLogo *d) {
             d->cmdSend->click();  // no number: nothing happens
@@ -114,7 +114,7 @@ TEST_F(MessagingTest, EachLogoKindSentToTheOwnNumberArrivesAsTheSameLogo) {
         ASSERT_TRUE(script.done());
         EXPECT_EQ(lastMessage(), "SMS message sent");
         home.messages->shown.clear();
-        FBLogo *logo = w().Velk->Logo();
+        FBLogo *logo = w().ui().Velk->Logo();
         logo->setLogoType(fbNoLogo);
         ASSERT_TRUE(logo->GetLastReceived()) << kind;
         EXPECT_EQ(logo->LogoType(), fbLogoTypeForKind(kind));
@@ -127,12 +127,12 @@ TEST_F(MessagingTest, EachLogoKindSentToTheOwnNumberArrivesAsTheSameLogo) {
 }
 
 TEST_F(MessagingTest, FlashMessagesArriveAsClassZeroWithTheReportAskedFor) {
-    FBSmsBox *reports = w().Velk->SMS()->DeliveryNotifications();
+    FBSmsBox *reports = w().ui().Velk->SMS()->DeliveryNotifications();
     const int reportsBefore = reports->Count();
     for (const bool report : {false, true}) {
         ModalScript script;
         script.then(on<FrmSendSms>([&](FrmSendSms *d) {
-            EXPECT_EQ(d->txtMessageCntr->text(), w().Velk->SMS()->SMSMessageCenter());
+            EXPECT_EQ(d->txtMessageCntr->text(), w().ui().Velk->SMS()->SMSMessageCenter());
             d->txtMessage->setPlainText(QStringLiteral("Flash %1").arg(report));
             d->chkFlash->setChecked(true);
             d->chkDelivery->setChecked(report);
@@ -142,7 +142,7 @@ TEST_F(MessagingTest, FlashMessagesArriveAsClassZeroWithTheReportAskedFor) {
             d->txtNumber->setText(own);
             d->cmdSend->click();
         }));
-        w().mnuSendText->trigger();
+        w().ui().mnuSendText->trigger();
         ASSERT_TRUE(script.done());
         EXPECT_EQ(script.unexpected(), 0) << "a sent message closes its dialog";
         EXPECT_EQ(lastMessage(), "SMS message sent");
@@ -160,7 +160,7 @@ TEST_F(MessagingTest, DefaultAsksThePhoneOnlyWhileNoCentreIsKnown) {
     SharedValues &values = w().sharedValues();
     values.sSMSC = QStringLiteral("+999");
     values.sPhonebookNumber = QStringLiteral("+1");
-    FrmSendSms d(w().Velk, values, *home.messages, {}, [](QWidget *) {});  // nobody picked
+    FrmSendSms d(w().ui().Velk, values, *home.messages, {}, [](QWidget *) {});  // nobody picked
     d.txtNumber->setText(QStringLiteral("kept"));
     d.cmdGetPhoneNum->click();
     EXPECT_EQ(d.txtNumber->text(), "kept");
@@ -168,7 +168,7 @@ TEST_F(MessagingTest, DefaultAsksThePhoneOnlyWhileNoCentreIsKnown) {
     EXPECT_EQ(d.txtMessageCntr->text(), "+999");
     values.sSMSC.clear();
     d.cmdGetMessageCntr->click();
-    EXPECT_EQ(values.sSMSC, w().Velk->SMS()->SMSMessageCenter());
+    EXPECT_EQ(values.sSMSC, w().ui().Velk->SMS()->SMSMessageCenter());
     EXPECT_EQ(d.txtMessageCntr->text(), values.sSMSC);
 }
 
@@ -187,11 +187,11 @@ TEST_F(MessagingTest, StartupTextReachesThePhone) {
 TEST_F(MessagingTest, ASimOf97UsedLocationsListsThemWithItsCapacity) {
     for (qint16 i = 1; i <= 100; ++i) {
         if (i != 10 && i != 50 && i != 99) {
-            w().Velk->PhoneBook(i)->WriteData(QStringLiteral("N%1").arg(i),
+            w().ui().Velk->PhoneBook(i)->WriteData(QStringLiteral("N%1").arg(i),
                                               QStringLiteral("555%1").arg(i), i % 3);
         }
     }
-    FrmPhoneBook d(w().Velk, w().sharedValues(), {});
+    FrmPhoneBook d(w().ui().Velk, w().sharedValues(), {});
     d.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return d.txtStat1->text() == "Ready"; }, 20000));
     ASSERT_EQ(d.lstPhonebook->count(), 97);
@@ -207,7 +207,7 @@ TEST_F(MessagingTest, ASimOf97UsedLocationsListsThemWithItsCapacity) {
 
 TEST_F(MessagingTest, CancelStopsTheReadingWithNothingPicked) {
     w().sharedValues().sPhonebookNumber = QStringLiteral("old");
-    FrmPhoneBook d(w().Velk, w().sharedValues(), {});
+    FrmPhoneBook d(w().ui().Velk, w().sharedValues(), {});
     QTimer::singleShot(0, d.cmdCancel, &QPushButton::click);
     d.ReadPhonebook();
     EXPECT_EQ(d.lstPhonebook->count(), 0);
@@ -216,7 +216,7 @@ TEST_F(MessagingTest, CancelStopsTheReadingWithNothingPicked) {
 }
 
 TEST_F(MessagingTest, APhonebookPickGoesIntoTheSendDialog) {
-    const QString second = w().Velk->PhoneBook(2)->Number();
+    const QString second = w().ui().Velk->PhoneBook(2)->Number();
     ModalScript script;
     script.then(on<FrmSendSms>([&](FrmSendSms *d) {
         d->cmdGetPhoneNum->click();
@@ -234,7 +234,7 @@ TEST_F(MessagingTest, APhonebookPickGoesIntoTheSendDialog) {
 }
 
 TEST_F(MessagingTest, PhoneInformationShowsWhatTheControlGives) {
-    VelkorControl *velk = w().Velk;
+    VelkorControl *velk = w().ui().Velk;
     FrmPhoneInfo info(velk);
     EXPECT_EQ(info.lblProvider->text(),
               velk->ProviderName().toString() + " (" + velk->ProviderCountry() + ")");
@@ -259,7 +259,7 @@ TEST_F(MainWindowTest, WithoutAPhoneNothingClaimsSuccess) {
     }));
     window().cmdStartupText_Click();
     EXPECT_TRUE(script.done());
-    FrmPhoneInfo info(window().Velk);
+    FrmPhoneInfo info(window().ui().Velk);
     EXPECT_TRUE(info.lblSWDate->text().isEmpty());
     EXPECT_TRUE(info.lblProvider->text().isEmpty());
 }

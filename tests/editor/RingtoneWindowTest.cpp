@@ -187,7 +187,7 @@ class RingtoneMenuTest : public MainWindowTest {};
 TEST_F(RingtoneMenuTest, EditRingtonesMenuOpensTheWindow) {
     home.writeSettings({});
     start();
-    window().mnuEditRingtone->trigger();
+    window().ui().mnuEditRingtone->trigger();
     auto *frm = window().findChild<FrmRingtone *>(QStringLiteral("frmRingtone"));
     ASSERT_NE(frm, nullptr);
     EXPECT_TRUE(frm->isVisible());
