@@ -14,6 +14,8 @@
 #include <QVector>
 #include <optional>
 
+#include "PictureFrames.h"
+
 class FBLogo;
 
 namespace velkor17 {
@@ -22,7 +24,7 @@ class LogoAnimator {
 public:
     // The most the frames of one animation may hold in memory; reading stops
     // at the frame that would pass it.
-    static constexpr qint64 kMaxFrameBytes = 128 * 1024 * 1024;
+    static constexpr qint64 kMaxFrameBytes = PictureFrames::kMaxBytes;
 
     // Sets the logo's pixels from `picture` (0 = set where darker than
     // `threshold`, 1 = clear); pixels of `screenColor` (a 0x00BBGGRR number
@@ -49,7 +51,9 @@ public:
 
     // The frames of a picture file as Qt's reader composes them; nothing when
     // no frame can be read.
-    static std::optional<QVector<QImage>> readFrames(const QString &file);
+    static std::optional<QVector<QImage>> readFrames(const QString &file) {
+        return PictureFrames::read(file);
+    }
 
 private:
     bool animate_ = false;
