@@ -21,11 +21,16 @@
 namespace fuzz {
 
 // A path in the temporary folder owned by this process, holding `size`
-// bytes of `data` after the call.
+// bytes of `data` after the call. One path per process and suffix.
 inline std::string scratchFile(const uint8_t *data, size_t size, const char *suffix) {
     const char *tmp = std::getenv("TMPDIR");
     const std::string path = std::string(tmp && *tmp ? tmp : "/tmp") + "/glyphsmith-fuzz-" +
                              std::to_string(::getpid()) + suffix;
+    // Removed when the process ends normally.
+    static const struct Remover {
+        std::string path;
+        ~Remover() { std::remove(path.c_str()); }
+    } remover{path};
     std::FILE *f = std::fopen(path.c_str(), "wb");
     FUZZ_CHECK(f != nullptr);
     FUZZ_CHECK(size == 0 || std::fwrite(data, 1, size, f) == size);
