@@ -1,10 +1,10 @@
 #include "files/GspFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include "document/LogoDocument.h"
 #include "files/GspFormat.h"
+#include "shell/SaveBytes.h"
 
 namespace glyphsmith {
 
@@ -27,15 +27,7 @@ GspFile::ReadResult GspFile::read(const QString &path, LogoDocument &doc, int wi
 bool GspFile::write(const QString &path, const LogoDocument &doc, int width, int height) {
     const QByteArray text =
         encodeGsp(width, height, [&doc](int x, int y) { return doc.isPixelSet(x, y); });
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    if (file.write(text) != text.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return saveBytes(path, text);
 }
 
 }  // namespace glyphsmith

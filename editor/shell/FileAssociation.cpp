@@ -10,6 +10,8 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include "shell/SaveBytes.h"
+
 namespace glyphsmith {
 
 namespace {
@@ -68,7 +70,10 @@ bool writeMimePackage(const QString &path, const FileTypeInfo &info, const QStri
     xml.writeEndElement();
     xml.writeEndElement();
     xml.writeEndDocument();
-    return out.commit();
+    // A full disk shows only when the buffer is flushed; without the flush
+    // the commit would put a short file in place. Uncommitted, the
+    // temporary file is dropped.
+    return !xml.hasError() && out.flush() && out.commit();
 }
 
 // A command line as one Exec argument (desktop entry quoting rules), followed
@@ -122,12 +127,7 @@ bool writeDesktopEntry(const QString &path, const FileTypeInfo &info, const QStr
     }
 
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    out.write(text.toUtf8());
-    return out.commit();
+    return saveBytes(path, text.toUtf8());
 }
 
 void runTool(const QString &tool, const QString &folder) {

@@ -5,12 +5,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QThread>
 
 #include "shell/EditorEnvironment.h"
 #include "shell/FileAssociation.h"
 #include "shell/Resources.h"
+#include "shell/SaveBytes.h"
 #include "shell/Settings.h"
 
 namespace glyphsmith {
@@ -48,11 +48,7 @@ void writeIfMissing(const QString &resource, const QString &target) {
         return;
     }
     QDir().mkpath(QFileInfo(target).absolutePath());
-    QSaveFile out(target);
-    if (out.open(QIODevice::WriteOnly)) {
-        out.write(in.readAll());
-        out.commit();
-    }
+    saveBytes(target, in.readAll());
 }
 
 }  // namespace

@@ -3,8 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
+
+#include "shell/SaveBytes.h"
 
 namespace glyphsmith {
 
@@ -124,13 +125,7 @@ bool WriteSetting(const QString &file, const QString &section, const QString &ke
     }
 
     QDir().mkpath(QFileInfo(file).absolutePath());
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    out.write(lines.join(QLatin1Char('\n')).toUtf8());
-    out.write("\n");
-    return out.commit();
+    return saveBytes(file, lines.join(QLatin1Char('\n')).toUtf8() + '\n');
 }
 
 }  // namespace glyphsmith

@@ -131,7 +131,9 @@ WavFile::WriteStatus WavFile::write(const QString &path, const Audio &audio, QSt
         return WriteStatus::CannotOpen;
     }
     const QByteArray image = encode(audio);
-    if (file.write(image) != image.size() || !file.commit()) {
+    // The flush catches a full disk before the commit could rename a short
+    // file into place; an uncommitted file is dropped.
+    if (file.write(image) != image.size() || !file.flush() || !file.commit()) {
         setError(error, file.errorString());
         return WriteStatus::CannotWrite;
     }

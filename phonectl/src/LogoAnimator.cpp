@@ -2,8 +2,6 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QImageReader>
-#include <limits>
 
 #include "PictureToLogo.h"
 #include "velkor17/FBLogo.h"
@@ -13,39 +11,6 @@ namespace velkor17 {
 void LogoAnimator::setLogoPicture(FBLogo &logo, const QImage &picture, qint16 threshold,
                                   const QVariant &screenColor) {
     PictureToLogo::apply(logo, picture, threshold, PictureToLogo::screenColorOf(screenColor));
-}
-
-std::optional<QVector<QImage>> LogoAnimator::readFrames(const QString &file,
-                                                       const std::function<void()> &afterFrame) {
-    if (file.isEmpty() || !QFileInfo(file).isFile()) {
-        return std::nullopt;
-    }
-    QImageReader reader(file);
-    reader.setDecideFormatFromContent(true);
-    QVector<QImage> frames;
-    qint64 bytes = 0;
-    // The event's frame numbers are 16-bit.
-    while (frames.size() < std::numeric_limits<qint16>::max() && reader.canRead()) {
-        const QImage frame = reader.read();
-        if (frame.isNull()) {
-            break;
-        }
-        bytes += frame.sizeInBytes();
-        if (bytes > kMaxFrameBytes) {
-            break;
-        }
-        frames.push_back(frame);
-        if (afterFrame) {
-            afterFrame();
-        }
-        if (!reader.supportsAnimation()) {
-            break;
-        }
-    }
-    if (frames.isEmpty()) {
-        return std::nullopt;
-    }
-    return frames;
 }
 
 void LogoAnimator::loadAnimation(const QString &gifFile, qint16 threshold) {

@@ -15,6 +15,8 @@
 #include <functional>
 #include <optional>
 
+#include "PictureFrames.h"
+
 class FBLogo;
 
 namespace velkor17 {
@@ -23,7 +25,7 @@ class LogoAnimator {
 public:
     // The most the frames of one animation may hold in memory; reading stops
     // at the frame that would pass it.
-    static constexpr qint64 kMaxFrameBytes = 128 * 1024 * 1024;
+    static constexpr qint64 kMaxFrameBytes = PictureFrames::kMaxBytes;
 
     // Sets the logo's pixels from `picture` (0 = set where darker than
     // `threshold`, 1 = clear); pixels of `screenColor` (a 0x00BBGGRR number
@@ -54,7 +56,9 @@ public:
     // The frames of a picture file as Qt's reader composes them; nothing when
     // no frame can be read. `afterFrame`, when set, runs after each frame read.
     static std::optional<QVector<QImage>> readFrames(const QString &file,
-                                                     const std::function<void()> &afterFrame = {});
+                                                     const std::function<void()> &afterFrame = {}) {
+        return PictureFrames::read(file, afterFrame);
+    }
 
 private:
     bool animate_ = false;

@@ -27,8 +27,17 @@ void reapplyStyles(RingTone &tone) {
 }
 
 std::optional<std::string> ringToneName(std::string_view name) {
-    while (!name.empty() && (name.front() == ' ' || name.front() == '\t')) {
-        name.remove_prefix(1);
+    // Byte-order marks count as blanks at the front: a file's own is gone
+    // before the name is read, and one more would vanish on the next read.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    while (!name.empty()) {
+        if (name.front() == ' ' || name.front() == '\t') {
+            name.remove_prefix(1);
+        } else if (name.starts_with(kByteOrderMark)) {
+            name.remove_prefix(kByteOrderMark.size());
+        } else {
+            break;
+        }
     }
     while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) {
         name.remove_suffix(1);

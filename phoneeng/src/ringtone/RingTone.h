@@ -53,9 +53,9 @@ bool isStyleChange(const RingToneEntry &entry);
 // Sets every entry's style from `initialStyle` and the style changes.
 void reapplyStyles(RingTone &tone);
 
-// The name as the tone keeps it: blanks around removed; nullopt when it is
-// longer than RingTone::kMaxName or holds a ":" or a control character
-// (which no ring tone file could carry).
+// The name as the tone keeps it: blanks around and byte-order marks in front
+// removed; nullopt when it is longer than RingTone::kMaxName or holds a ":"
+// or a control character (which no ring tone file could carry).
 std::optional<std::string> ringToneName(std::string_view name);
 
 }  // namespace phoneeng
