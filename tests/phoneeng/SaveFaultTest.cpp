@@ -10,7 +10,7 @@
 #include <optional>
 
 #include "../common/FileSizeLimit.h"
-#include "LogoTestDir.h"
+#include "TestHome.h"
 #include "LogoTestSupport.h"
 #include "logo/LogoFiles.h"
 #include "phone/StateFile.h"
@@ -37,11 +37,11 @@ TEST(SaveFault, FullDiskFailsTheSaveAndKeepsTheOldFileWhole) {
     const std::vector<uint8_t> earlier = {'o', 'l', 'd'};
     for (const auto &[file, save] : cases) {
         SCOPED_TRACE(file);
-        LogoTestDir dir;
+        TestHome dir;
         const std::string path = dir.write(file, earlier);
         std::optional<FileSizeLimit> full(std::in_place, 64);
         EXPECT_FALSE(save(dir.path(), path));
-        EXPECT_EQ(LogoTestDir::read(path), earlier);
+        EXPECT_EQ(TestHome::read(path), earlier);
         EXPECT_EQ(dir.entries().size(), 1u);  // no temporary file left behind
         full.reset();
         EXPECT_TRUE(save(dir.path(), path));  // room again: the same save goes through
@@ -49,7 +49,7 @@ TEST(SaveFault, FullDiskFailsTheSaveAndKeepsTheOldFileWhole) {
 }
 
 TEST(SaveFault, SaveKilledAtAnyMomentLeavesTheOldFileOrTheNewNeverAMix) {
-    LogoTestDir dir;
+    TestHome dir;
     const std::string path = dir.file("big.bin");
     const std::vector<uint8_t> before(1 << 20, 'a');
     const std::vector<uint8_t> after(1 << 20, 'b');
@@ -64,7 +64,7 @@ TEST(SaveFault, SaveKilledAtAnyMomentLeavesTheOldFileOrTheNewNeverAMix) {
         ::kill(child, SIGKILL);
         int status = 0;
         ::waitpid(child, &status, 0);
-        const std::vector<uint8_t> now = LogoTestDir::read(path);
+        const std::vector<uint8_t> now = TestHome::read(path);
         ASSERT_TRUE(now == before || now == after) << "attempt " << attempt;
     }
 }
