@@ -61,6 +61,7 @@ int16_t GammuLink::open(const PortName &port, int32_t type, std::chrono::millise
         error = machine->connect();
     }
     if (error != ERR_NONE) {
+        machine->disconnect();  // a failed init may have left the device open
         return codeOfGammuError(error);
     }
     // The identity is read within what is left of the budget, so that the

@@ -92,13 +92,23 @@ GSM_Error GammuMachine::run(Job job) {
         return ERR_NOTCONNECTED;
     }
     auto js = std::make_shared<JobState>();
-    std::thread worker([self = shared_from_this(), js, job = std::move(job)] {
-        const GSM_Error result = job(self->state_);
-        std::lock_guard lock(js->mutex);
-        js->result = result;
-        js->finished = true;
-        js->done.notify_all();
-    });
+    std::thread worker;
+    try {
+        worker = std::thread([self = shared_from_this(), js, job = std::move(job)] {
+            GSM_Error result = ERR_MOREMEMORY;
+            try {
+                result = job(self->state_);
+            } catch (...) {
+                // out of memory inside the job: nothing may leave the thread
+            }
+            std::lock_guard lock(js->mutex);
+            js->result = result;
+            js->finished = true;
+            js->done.notify_all();
+        });
+    } catch (...) {
+        return ERR_MOREMEMORY;  // no thread to be had
+    }
     std::unique_lock lock(js->mutex);
     if (!js->done.wait_for(lock, budget_, [&] { return js->finished; })) {
         GSM_AbortOperation(state_);  // only sets a flag the call looks at
@@ -144,6 +154,15 @@ GSM_Error GammuMachine::connect() {
         GSM_SetIncomingCall(s, TRUE);
         GSM_SetIncomingSMS(s, TRUE);
         return ERR_NONE;
+    });
+}
+
+void GammuMachine::disconnect() {
+    GammuMachine *self = this;
+    run([self](GSM_StateMachine *s) {
+        const GSM_Error error = self->connected_ ? GSM_TerminateConnection(s) : ERR_NONE;
+        self->connected_ = false;
+        return error;
     });
 }
 

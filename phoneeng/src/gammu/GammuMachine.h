@@ -66,6 +66,10 @@ public:
     // the callbacks up. Within the budget like any other job.
     GSM_Error connect();
 
+    // Closes the connection within the budget (a dead phone cannot hold up
+    // the caller); the machine is freed when the last holder lets go.
+    void disconnect();
+
     Events take();
     // Send results reported so far (they also wait in the events).
     size_t sendStatusCount() const;

@@ -16,6 +16,9 @@ class GammuPhone final : public Phone {
 public:
     // `machine` is connected; reads the phone's identity once.
     explicit GammuPhone(std::shared_ptr<GammuMachine> machine);
+    ~GammuPhone() override { machine_->disconnect(); }
+    GammuPhone(const GammuPhone &) = delete;
+    GammuPhone &operator=(const GammuPhone &) = delete;
 
     // False once the phone was lost.
     bool alive() const { return !lost_ && !machine_->broken(); }
