@@ -31,6 +31,7 @@ TEST(LinkPortName, ReadsVirtualComAndPathsWithTheProtocolLetter) {
     // A user's letter may be followed by the editor's F; a gammurc section
     // carries its own connection.
     EXPECT_EQ(parsePortName("COM1DF")->protocol, 'D');
+    EXPECT_EQ(parsePortName("/dev/phoneeng-missingAF")->device, "/dev/phoneeng-missing");
     EXPECT_EQ(parsePortName("/dev/nullbF")->protocol, 'B');
     auto section = parsePortName("Gammu2F");
     ASSERT_TRUE(section);

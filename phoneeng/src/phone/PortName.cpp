@@ -107,7 +107,12 @@ std::optional<PortName> parsePortName(const std::string &raw) {
         if (auto d = withProtocol(text, exists)) {
             return PortName{PortName::Kind::Serial, d->first, d->second};
         }
-        // A path that does not exist: still a serial device (it will not open).
+        // A path that does not exist: still a serial device (it will not
+        // open), named without its protocol letters.
+        const auto bare = [](const std::string &s) { return !isProtocol(s.back()); };
+        if (auto d = withProtocol(text, bare)) {
+            return PortName{PortName::Kind::Serial, d->first, d->second};
+        }
         return PortName{PortName::Kind::Serial, text, 0};
     }
     return std::nullopt;
