@@ -3,11 +3,15 @@
 #include "shell/FrmMain.h"
 #include "shell/FrmOptions.h"
 #include "shell/HelpWindow.h"
+#include "velkor17/ConnectionTest.h"
 
 namespace glyphsmith {
 
 void FrmMain::mnuOptions_Click() {
-    FrmOptions options(env_.paths.settingsFile, env_.ports.get(), this);
+    // The same port text a connect would use (the editor adds the FBUS letter).
+    FrmOptions options(env_.paths.settingsFile, env_.ports.get(), this, [](const QString &port) {
+        return velkor17::TestConnection(port + QLatin1Char('F'));
+    });
     options.exec();
 }
 

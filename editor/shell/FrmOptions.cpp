@@ -1,9 +1,11 @@
 #include "shell/FrmOptions.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -22,8 +24,9 @@ QString runStatus() {
 
 }  // namespace
 
-FrmOptions::FrmOptions(const QString &settingsFile, PortProber *ports, QWidget *parent)
-    : QDialog(parent), settingsFile_(settingsFile) {
+FrmOptions::FrmOptions(const QString &settingsFile, PortProber *ports, QWidget *parent,
+                       ConnectionTester tester)
+    : QDialog(parent), settingsFile_(settingsFile), tester_(std::move(tester)) {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Options"));
     setWindowIcon(Artwork::windowIcon());
@@ -56,10 +59,19 @@ FrmOptions::FrmOptions(const QString &settingsFile, PortProber *ports, QWidget *
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     connect(ok, &QPushButton::clicked, this, &FrmOptions::cmdOK_Click);
     connect(cancel, &QPushButton::clicked, this, &FrmOptions::cmdCancel_Click);
+    auto *test = new QPushButton(QStringLiteral("Test connection"), this);
+    test->setObjectName(QStringLiteral("cmdTestConnection"));
+    test->setEnabled(static_cast<bool>(tester_));
+    connect(test, &QPushButton::clicked, this, &FrmOptions::cmdTestConnection_Click);
+    txtTestReport_ = new QPlainTextEdit(this);
+    txtTestReport_->setObjectName(QStringLiteral("txtTestReport"));
+    txtTestReport_->setReadOnly(true);
+    txtTestReport_->setVisible(false);
 
     auto *fields = new QGridLayout;
     fields->addWidget(portLabel, 0, 0);
     fields->addWidget(cmbPort_, 0, 1);
+    fields->addWidget(test, 0, 2);
     fields->addWidget(screenLabel, 1, 0);
     fields->addWidget(cmbLogoScreens_, 1, 1);
     fields->setColumnMinimumWidth(1, 190);
@@ -73,6 +85,7 @@ FrmOptions::FrmOptions(const QString &settingsFile, PortProber *ports, QWidget *
     buttons->addWidget(cancel);
     auto *all = new QVBoxLayout(this);
     all->addLayout(top);
+    all->addWidget(txtTestReport_);
     all->addSpacing(8);
     all->addLayout(buttons);
 
@@ -111,6 +124,19 @@ void FrmOptions::cmdOK_Click() {
                      cmbLogoScreens_->currentText());
     }
     accept();
+}
+
+void FrmOptions::cmdTestConnection_Click() {
+    if (!tester_) {
+        return;
+    }
+    txtTestReport_->setPlainText(QStringLiteral("Testing %1...").arg(cmbPort_->currentText()));
+    txtTestReport_->setVisible(true);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QApplication::processEvents();
+    const QString report = tester_(cmbPort_->currentText());
+    QApplication::restoreOverrideCursor();
+    txtTestReport_->setPlainText(report);
 }
 
 void FrmOptions::cmdCancel_Click() {

@@ -98,10 +98,21 @@ extern "C" {
 /* ---- Link ---------------------------------------------------------------- */
 
 /* Connects the current instance. port: "VIRTUAL" (any case) for the built-in
- * virtual phone, "COMn" for the n-th serial device (/dev/ttyS(n-1)), or a
- * device path; each optionally followed by one protocol letter (F = FBUS).
- * type: 0 serial, 1 infrared. An unknown or unopenable device gives
- * PE_NO_SUCH_PORT at once; a device that does not answer PE_TIMEOUT. */
+ * virtual phone; "COMn" for the n-th serial device (/dev/ttyS(n-1)) or a
+ * device path (/dev/ttyUSB0, /dev/rfcomm0), both reached through libgammu;
+ * or "gammu" / "gammuN" for section N of the user's own libgammu
+ * configuration (gammurc), which names its own device and connection.
+ * Each may end in one protocol letter, which may itself be followed by an
+ * "F" (so "COM1DF" is COM1 with D):
+ *   F  FBUS cables: plain FBUS, then the DLR-3 cable's variant (the default)
+ *   D  DKU-2 USB cables: phonet over USB, then AT over USB
+ *   A  AT phones and modems
+ *   B  Bluetooth through a serial device such as /dev/rfcomm0
+ * type: 0 serial, 1 infrared (F over infrared, A as AT over infrared).
+ * An unknown, unopenable or non-terminal device gives PE_NO_SUCH_PORT at
+ * once; a phone that does not answer PE_TIMEOUT within 10 seconds. A link
+ * that stops answering later gives PE_TIMEOUT once, then PE_NOT_CONNECTED
+ * (isalive 0) until the next init. */
 PHONEENG_API int16_t init(const char *port, int32_t type);
 /* Closes the current instance's link (nothing happens without one). */
 PHONEENG_API void terminate(void);
@@ -378,6 +389,17 @@ PHONEENG_API int16_t ringtone_sendsms(const char *dest);
 PHONEENG_API int16_t play_tone(int32_t kind, int32_t tone, int32_t ms);
 
 /* ---- Beyond the call set ------------------------------------------------ */
+
+/* Tries port (as init takes it) on a connection of its own, leaving every
+ * instance's link alone, and writes a report for people whose cable does not
+ * answer: one line per step ("[ok] ..." or "[FAILED] ..."), in plain words:
+ * does the device exist, does it open (permission: the dialout group), is
+ * it a serial port, did a phone answer over which protocol, which model.
+ * The first failed step ends the report. Returns that step's code
+ * (PE_NO_SUCH_PORT, PE_TIMEOUT, PE_BAD_ARGUMENT...) or PE_OK when a phone
+ * answered; takes at most 10 seconds. A report longer than len is cut. */
+PHONEENG_API int16_t phoneeng_check_connection(const char *port, int32_t type,
+                                               char *buf, int32_t len);
 
 /* The virtual phone rings: incomingevent reports it once, incoming and
  * incomingname give the caller until the call is answered or hung up. */

@@ -1,7 +1,8 @@
 // A small tour of the phone engine from the command line: connect to the
 // built-in virtual phone, show what it reports, draw a logo, write it to a
-// file and read it back, then do the same with a ring tone. Used by
-// scripts/run until the editor is built.
+// file and read it back, then do the same with a ring tone. With "--check
+// PORT" it only tries the port and prints the engine's connection report
+// (for a cable that does not answer), its exit status the report's code.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -32,6 +33,13 @@ void printLogo() {
 }  // namespace
 
 int main(int argc, char **argv) {
+    if (argc > 2 && std::string(argv[1]) == "--check") {
+        std::string report(8192, '\0');
+        const int16_t rc = phoneeng_check_connection(argv[2], PE_CONNECTION_SERIAL, report.data(),
+                                                     static_cast<int32_t>(report.size()));
+        std::printf("%s", report.c_str());
+        return rc;
+    }
     const char *port = argc > 1 ? argv[1] : "VIRTUAL";
     std::printf("phoneeng demo: connecting to %s\n", port);
     int16_t rc = init(port, PE_CONNECTION_SERIAL);

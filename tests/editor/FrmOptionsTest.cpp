@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "EditorTestSupport.h"
@@ -90,3 +91,18 @@ TEST_F(FrmOptionsTest, CancelWritesNothing) {
 }
 
 }  // namespace
+
+TEST_F(FrmOptionsTest, TestConnectionShowsTheReportForThePortInTheBox) {
+    QString tried;
+    FrmOptions dialog(home.env.paths.settingsFile, &ports, nullptr, [&](const QString &port) {
+        tried = port;
+        return QStringLiteral("[FAILED] no answer");
+    });
+    dialog.findChild<QComboBox *>(QStringLiteral("cmbPort"))->setEditText(QStringLiteral("COM2"));
+    dialog.findChild<QPushButton *>(QStringLiteral("cmdTestConnection"))->click();
+    EXPECT_EQ(tried, QStringLiteral("COM2"));
+    auto *report = dialog.findChild<QPlainTextEdit *>(QStringLiteral("txtTestReport"));
+    ASSERT_TRUE(report);
+    EXPECT_EQ(report->toPlainText(), QStringLiteral("[FAILED] no answer"));
+    EXPECT_EQ(setting("ComPort"), QStringLiteral("<missing>"));  // testing saves nothing
+}

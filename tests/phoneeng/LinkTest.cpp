@@ -1,11 +1,3 @@
-#include <fcntl.h>
-#include <stdlib.h>
-#include <unistd.h>
-
-#include <atomic>
-#include <chrono>
-#include <thread>
-
 #include "VirtualTestSupport.h"
 #include "phone/PortName.h"
 
@@ -36,8 +28,19 @@ TEST(LinkPortName, ReadsVirtualComAndPathsWithTheProtocolLetter) {
     EXPECT_EQ(path->device, "/dev/null");
     EXPECT_EQ(path->protocol, 'F');
 
-    for (const char *bad :
-         {"", "   ", "VIRTUALX", "VIRTUALFF", "COM0", "COM", "COMx", "COM999", "LPT1", "ttyS0"}) {
+    // A user's letter may be followed by the editor's F; a gammurc section
+    // carries its own connection.
+    EXPECT_EQ(parsePortName("COM1DF")->protocol, 'D');
+    EXPECT_EQ(parsePortName("/dev/phoneeng-missingAF")->device, "/dev/phoneeng-missing");
+    EXPECT_EQ(parsePortName("/dev/nullbF")->protocol, 'B');
+    auto section = parsePortName("Gammu2F");
+    ASSERT_TRUE(section);
+    EXPECT_EQ(section->kind, PortName::Kind::GammuSection);
+    EXPECT_EQ(section->section, 2);
+    EXPECT_EQ(parsePortName("gammu")->section, 0);
+
+    for (const char *bad : {"", "   ", "VIRTUALX", "VIRTUALFF", "COM1FD", "COM0", "COM", "COMx",
+                            "COM999", "LPT1", "ttyS0", "gammux"}) {
         EXPECT_FALSE(parsePortName(bad)) << bad;
     }
 }
@@ -68,56 +71,6 @@ TEST_F(VirtualPhoneTest, LinkRefusesBadPortsAndTypesAtOnce) {
     EXPECT_EQ(init("/dev/null", 0), PE_NO_SUCH_PORT);  // opens, but is no terminal
     EXPECT_EQ(init("COM250F", 0), PE_NO_SUCH_PORT);
     EXPECT_EQ(isalive(), 0);  // a failed init leaves the instance without a link
-}
-
-namespace {
-
-struct Pty {
-    int master = -1;
-    std::string slave;
-    Pty() {
-        master = posix_openpt(O_RDWR | O_NOCTTY);
-        if (master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0) {
-            slave = ptsname(master);
-        }
-    }
-    ~Pty() {
-        if (master >= 0) {
-            close(master);
-        }
-    }
-};
-
-}  // namespace
-
-TEST_F(VirtualPhoneTest, LinkGivesTimeoutForASilentSerialDevice) {
-    linkRegistry().setSerialAnswerTimeout(std::chrono::milliseconds(150));
-    Pty pty;
-    ASSERT_FALSE(pty.slave.empty());
-    EXPECT_EQ(init(pty.slave.c_str(), 0), PE_TIMEOUT);
-    EXPECT_EQ(init((pty.slave + "F").c_str(), 0), PE_TIMEOUT);
-    EXPECT_EQ(isalive(), 0);
-    linkRegistry().setSerialAnswerTimeout(std::chrono::milliseconds(0));
-}
-
-TEST_F(VirtualPhoneTest, LinkRefusesASerialDeviceItCannotSpeakTo) {
-    linkRegistry().setSerialAnswerTimeout(std::chrono::milliseconds(2000));
-    Pty pty;
-    ASSERT_FALSE(pty.slave.empty());
-    // Something answers once the device is open (bytes waiting before the
-    // open are flushed as line noise).
-    std::atomic<bool> done{false};
-    std::thread talker([&] {
-        while (!done) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            (void)!write(pty.master, "\x1e\x0c", 2);
-        }
-    });
-    EXPECT_EQ(init(pty.slave.c_str(), 0), PE_NOT_SUPPORTED);
-    done = true;
-    talker.join();
-    EXPECT_EQ(isalive(), 0);
-    linkRegistry().setSerialAnswerTimeout(std::chrono::milliseconds(0));
 }
 
 TEST_F(VirtualPhoneTest, LinkEverythingThatNeedsAPhoneSaysNotConnected) {

@@ -98,7 +98,11 @@ int16_t setdatetime(int32_t y, int32_t mo, int32_t d, int32_t h, int32_t mi, int
 int16_t getdatetime(int32_t *y, int32_t *mo, int32_t *d, int32_t *h, int32_t *mi, int32_t *s) {
     return barrier(int16_t{PE_NOT_SUPPORTED}, [&]() -> int16_t {
         return withPhone([&](Phone &phone, PhoneLink &) -> int16_t {
-            const PhoneDateTime t = phone.dateTime();
+            PhoneDateTime t;
+            const int16_t code = phone.readDateTime(t);
+            if (code != PE_OK) {
+                return code;
+            }
             valueOut(y, t.year);
             valueOut(mo, t.month);
             valueOut(d, t.day);
@@ -121,7 +125,10 @@ int16_t getalarm(int32_t *on, int32_t *h, int32_t *mi) {
         return withPhone([&](Phone &phone, PhoneLink &) -> int16_t {
             bool isOn = false;
             int32_t hour = 0, minute = 0;
-            phone.alarm(isOn, hour, minute);
+            const int16_t code = phone.readAlarm(isOn, hour, minute);
+            if (code != PE_OK) {
+                return code;
+            }
             valueOut(on, isOn ? 1 : 0);
             valueOut(h, hour);
             valueOut(mi, minute);

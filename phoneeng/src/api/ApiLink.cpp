@@ -1,5 +1,8 @@
 // The link group: one link per instance, to the virtual phone or a serial
-// device; and the engine's own hooks for its virtual phone.
+// device; the connection check; and the engine's own hooks for its virtual
+// phone.
+#include "gammu/ConnectionCheck.h"
+#include "gammu/GammuMachine.h"
 #include "phone/ApiSupport.h"
 #include "phone/VirtualPhone.h"
 #include "phoneeng.h"
@@ -36,6 +39,20 @@ int32_t isalive(void) {
         const PhoneLink *link = linkRegistry().current();
         return link && link->alive() ? 1 : 0;
     });
+}
+
+int16_t phoneeng_check_connection(const char *port, int32_t type, char *buf, int32_t len) {
+    if (!buf || len <= 0) {
+        return PE_BAD_ARGUMENT;
+    }
+    buf[0] = '\0';
+    std::lock_guard<std::recursive_mutex> lock(engineLock());
+    const auto budget =
+        linkRegistry().callBudget().count() > 0 ? linkRegistry().callBudget() : kGammuDefaultBudget;
+    std::string report;
+    const int16_t code = checkConnection(textIn(port), type, budget, report);
+    textOut(buf, len, report);
+    return code;
 }
 
 int16_t phoneeng_virtual_reload(void) {

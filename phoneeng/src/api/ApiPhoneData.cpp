@@ -10,8 +10,10 @@ namespace {
 template <class Get>
 int16_t identityText(char *buf, int32_t len, Get get) {
     return textFromPhone(buf, len, [&](Phone &phone, PhoneLink &, std::string &text) {
-        text = get(phone.identity());
-        return PE_OK;
+        PhoneIdentity id;
+        const int16_t code = phone.readIdentity(id);
+        text = get(id);
+        return code;
     });
 }
 
@@ -72,9 +74,10 @@ int16_t getmodelcapabilities(char *buf, int32_t len) {
 int16_t lookupnetwork(char *buf, int32_t len) {
     return barrier(int16_t{PE_NOT_SUPPORTED}, [&]() -> int16_t {
         return textFromPhone(buf, len, [](Phone &phone, PhoneLink &, std::string &text) {
-            const NetworkStatus n = phone.network();
+            NetworkStatus n;
+            const int16_t code = phone.readNetwork(n);
             text = n.providerName + "\t" + n.country + "\t" + n.serviceCentre;
-            return PE_OK;
+            return code;
         });
     });
 }
@@ -89,7 +92,11 @@ int16_t getnetworkinfo(char *code, int32_t codelen, char *cell, int32_t celllen,
         clearField(cell, celllen);
         clearField(area, arealen);
         return withPhone([&](Phone &phone, PhoneLink &) -> int16_t {
-            const NetworkStatus n = phone.network();
+            NetworkStatus n;
+            const int16_t read = phone.readNetwork(n);
+            if (read != PE_OK) {
+                return read;
+            }
             if (codelen > 0) {
                 textOut(code, codelen, n.providerCode);
             }
@@ -107,8 +114,12 @@ int16_t getnetworkinfo(char *code, int32_t codelen, char *cell, int32_t celllen,
 int16_t getrflevel(int32_t *v) {
     return barrier(int16_t{PE_NOT_SUPPORTED}, [&]() -> int16_t {
         return withPhone([&](Phone &phone, PhoneLink &) -> int16_t {
-            valueOut(v, phone.network().rfLevel);
-            return PE_OK;
+            NetworkStatus n;
+            const int16_t code = phone.readNetwork(n);
+            if (code == PE_OK) {
+                valueOut(v, n.rfLevel);
+            }
+            return code;
         });
     });
 }
@@ -116,24 +127,29 @@ int16_t getrflevel(int32_t *v) {
 int16_t getbatterylevel(int32_t *v) {
     return barrier(int16_t{PE_NOT_SUPPORTED}, [&]() -> int16_t {
         return withPhone([&](Phone &phone, PhoneLink &) -> int16_t {
-            valueOut(v, phone.network().batteryLevel);
-            return PE_OK;
+            NetworkStatus n;
+            const int16_t code = phone.readNetwork(n);
+            if (code == PE_OK) {
+                valueOut(v, n.batteryLevel);
+            }
+            return code;
         });
     });
 }
 
 int32_t uses_acdc_power(void) {
     return barrier(int32_t{0}, [&]() -> int32_t {
-        return withPhone<int32_t>(
-            0, [](Phone &phone, PhoneLink &) { return phone.network().mainsPower ? 1 : 0; });
+        return withPhone<int32_t>(0, [](Phone &phone, PhoneLink &) {
+            NetworkStatus n;
+            return phone.readNetwork(n) == PE_OK && n.mainsPower ? 1 : 0;
+        });
     });
 }
 
 int16_t getdisplaystatus(char *buf, int32_t len) {
     return barrier(int16_t{PE_NOT_SUPPORTED}, [&]() -> int16_t {
         return textFromPhone(buf, len, [](Phone &phone, PhoneLink &, std::string &text) {
-            text = phone.displayStatus();
-            return PE_OK;
+            return phone.readDisplayStatus(text);
         });
     });
 }

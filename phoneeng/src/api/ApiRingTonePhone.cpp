@@ -54,9 +54,15 @@ int16_t play_tone(int32_t kind, int32_t tone, int32_t ms) {
         if (kind != kToneKind || tone < 0 || tone > kMaxTone || ms < 0 || ms > kMaxToneMs) {
             return PE_BAD_ARGUMENT;
         }
-        // The virtual buzzer is silent; the call lasts as long as the tone.
+        // The tone sounds while the engine is free for other calls; the call
+        // lasts as long as the tone.
+        const int16_t started =
+            withPhone([&](Phone &phone, PhoneLink &) { return phone.startTone(tone / 2); });
+        if (started != PE_OK) {
+            return started;
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-        return PE_OK;
+        return withPhone([](Phone &phone, PhoneLink &) { return phone.stopTone(); });
     });
 }
 

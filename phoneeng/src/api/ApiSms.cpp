@@ -107,6 +107,7 @@ int16_t sendsms(const char *dest, const char *message, int32_t settingset, int32
             case Alphabet::EightBit:
                 request.encoding = SmsEncoding::Binary;
                 request.parts = dataParts(bytes);
+                request.partsHaveHeader = request.parts.size() > 1;
                 if (request.parts.empty()) {
                     return PE_BAD_ARGUMENT;
                 }
@@ -183,8 +184,8 @@ int32_t getsms(int32_t k, char *buf1, int32_t len1, char *buf2, int32_t len2) {
 
 int16_t updatesmslist(void) {
     return barrier(int16_t{PE_NOT_SUPPORTED}, [&]() -> int16_t {
-        return withPhone([](Phone &, PhoneLink &) -> int16_t { return PE_OK; });
-    });
+        return withPhone([](Phone &phone, PhoneLink &) { return phone.refreshMessages(); });
+        });
 }
 
 int16_t getsmsmsgunread(void) {

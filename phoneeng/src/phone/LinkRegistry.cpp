@@ -1,7 +1,7 @@
 #include "phone/LinkRegistry.h"
 
+#include "gammu/GammuLink.h"
 #include "phone/PortName.h"
-#include "phone/SerialLink.h"
 #include "phone/VirtualLink.h"
 #include "phoneeng.h"
 
@@ -27,10 +27,9 @@ int16_t LinkRegistry::connect(const std::string &port, int32_t type) {
         links_[current_] = std::make_unique<VirtualLink>();
         return PE_OK;
     }
-    std::unique_ptr<SerialLink> link;
-    const auto timeout =
-        serialTimeout_.count() > 0 ? serialTimeout_ : SerialLink::kDefaultAnswerTimeout;
-    const int16_t code = SerialLink::open(name->device, timeout, link);
+    std::unique_ptr<GammuLink> link;
+    const auto budget = callBudget_.count() > 0 ? callBudget_ : kGammuDefaultBudget;
+    const int16_t code = GammuLink::open(*name, type, budget, link);
     if (code == PE_OK && link) {
         links_[current_] = std::move(link);
     }

@@ -31,13 +31,15 @@ public:
     // Closes every instance's link to the virtual phone.
     void closeVirtualLinks();
 
-    // How long a serial device is given to answer at connect.
-    void setSerialAnswerTimeout(std::chrono::milliseconds timeout) { serialTimeout_ = timeout; }
+    // How long each call to a real phone may take before it is aborted
+    // (0: the default, which keeps every call within 10 seconds).
+    void setCallBudget(std::chrono::milliseconds budget) { callBudget_ = budget; }
+    std::chrono::milliseconds callBudget() const { return callBudget_; }
 
 private:
     intptr_t current_ = 0;
     std::map<intptr_t, std::unique_ptr<PhoneLink>> links_;
-    std::chrono::milliseconds serialTimeout_{0};
+    std::chrono::milliseconds callBudget_{0};
 };
 
 LinkRegistry &linkRegistry();

@@ -12,6 +12,7 @@
 #include "logo/Logo.h"
 #include "phone/PhoneIdentity.h"
 #include "phone/PhoneTypes.h"
+#include "phoneeng.h"
 #include "ringtone/RingTone.h"
 
 namespace phoneeng {
@@ -29,6 +30,8 @@ struct SmsSendRequest {
     SmsEncoding encoding = SmsEncoding::Text;
     std::u16string text;
     std::vector<std::vector<uint8_t>> parts;
+    // Whether each binary part begins with a user data header.
+    bool partsHaveHeader = false;
 };
 
 using SteadyTime = std::chrono::steady_clock::time_point;
@@ -51,6 +54,29 @@ public:
     // Flags "0"/"1": 1 call, 2 unread message, 3 voice mail, 4 fax, 5 data
     // call, 6 digits typed, 7 keyboard locked, 8 message memory full.
     virtual std::string displayStatus() const = 0;
+
+    // Readers for phones that may fail to answer; the defaults read the
+    // values above, which a phone that always answers gives directly.
+    virtual int16_t readIdentity(PhoneIdentity &out) {
+        out = identity();
+        return PE_OK;
+    }
+    virtual int16_t readNetwork(NetworkStatus &out) {
+        out = network();
+        return PE_OK;
+    }
+    virtual int16_t readDisplayStatus(std::string &out) {
+        out = displayStatus();
+        return PE_OK;
+    }
+    virtual int16_t readDateTime(PhoneDateTime &out) {
+        out = dateTime();
+        return PE_OK;
+    }
+    virtual int16_t readAlarm(bool &on, int32_t &hour, int32_t &minute) {
+        alarm(on, hour, minute);
+        return PE_OK;
+    }
 
     // ---- Calls, keys, clock
     virtual int16_t dial(const std::string &number) = 0;
@@ -81,6 +107,9 @@ public:
     // first pump() from then on).
     virtual int16_t send(const SmsSendRequest &request, int32_t session,
                          std::chrono::milliseconds delay, SteadyTime &due) = 0;
+    // Reads the message lists from the phone again (a phone that keeps them
+    // itself has nothing to do).
+    virtual int16_t refreshMessages() { return PE_OK; }
     // True while a send has not yet been taken by the network.
     virtual bool sending() const = 0;
     // The messages of a box, oldest first; box values 11, 12, 13 only.
@@ -103,6 +132,10 @@ public:
     // The last logo that arrived by smart message; false when none.
     virtual bool lastReceivedLogo(Logo &logo) const = 0;
     virtual int16_t uploadRingTone(int32_t location, const RingTone &tone) = 0;
+    // Starts and stops a tone of `hertz` on the phone's buzzer (a silent
+    // buzzer does nothing).
+    virtual int16_t startTone(int32_t hertz) { return PE_OK; }
+    virtual int16_t stopTone() { return PE_OK; }
 };
 
 }  // namespace phoneeng

@@ -67,6 +67,7 @@ int16_t sendSmartMessage(std::unique_lock<std::recursive_mutex> &lock,
     request.pid = s.pid;
     request.dcs = smartmessage::kDcs;
     request.parts = smartmessage::userDataParts(port, payload, s.nextConcatReference);
+    request.partsHaveHeader = true;
     if (request.parts.empty()) {
         return PE_BAD_ARGUMENT;
     }
