@@ -117,7 +117,7 @@ TEST_F(MessagingTest, EachLogoKindSentToTheOwnNumberArrivesAsTheSameLogo) {
         FBLogo *logo = w().ui().Velk->Logo();
         logo->setLogoType(fbNoLogo);
         ASSERT_TRUE(logo->GetLastReceived()) << kind;
-        EXPECT_EQ(logo->LogoType(), fbLogoTypeForKind(kind));
+        EXPECT_EQ(logo->LogoType(), fbLogoTypeForKind(LogoKind(kind)));
         for (int y = 0; y < p.height; ++y) {
             for (int x = 0; x < p.width; ++x) {
                 ASSERT_EQ(logo->Pixel(x, y) == 0, p.at(x, y)) << kind << ": " << x << "," << y;

@@ -49,7 +49,7 @@ protected:
         std::filesystem::create_directories(phoneDir_);
         std::filesystem::create_directories(dir() + "/config/gammu");
         setenv("XDG_CONFIG_HOME", (dir() + "/config").c_str(), 1);
-        virtualtest::writeFile(dir() + "/config/gammu/config",
+        TestHome::writeFile(dir() + "/config/gammu/config",
                                "[gammu]\nconnection = none\ndevice = " + phoneDir_ + "\n");
         placeInboxMessage(phoneDir_, "+4915112345", "see you at eight");
         ASSERT_EQ(init("gammuF", PE_CONNECTION_SERIAL), PE_OK);
@@ -186,7 +186,7 @@ TEST(GammuErrors, EveryResultMapsToACallSetCode) {
 
 TEST_F(VirtualPhoneTest, DevicesThatLeadNowhereAreRefusedAtOnce) {
     const std::string plainFile = dir() + "/not-a-port";
-    virtualtest::writeFile(plainFile, "x");
+    TestHome::writeFile(plainFile, "x");
     struct Case {
         std::string port;
         const char *lastStep;

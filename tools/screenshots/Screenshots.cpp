@@ -7,6 +7,7 @@
 // It drives the program only as a user would, through the controls' object
 // names and the mouse, so that it keeps working when the code behind moves.
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QApplication>
 #include <QDir>
 #include <QRadioButton>
@@ -14,9 +15,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <functional>
 
 #include "PixelArt.h"
+#include "capture/FrmImportPicture.h"
 #include "shell/EditorEnvironment.h"
 #include "shell/FrmMain.h"
 #include "shell/MessageService.h"
@@ -73,26 +78,55 @@ void drawArt(QWidget *view, const QImage &art) {
     }
 }
 
-// Clicks `button` and, while the window it opens is up, saves that window and
-// closes it.
-void shootDialog(QWidget *main, const char *button, const QString &path) {
+// The visible top-level window whose object name starts with `prefix`, or
+// the active modal one.
+QWidget *shownWindow(const QString &prefix) {
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w->objectName().startsWith(prefix)) {
+            return w;
+        }
+    }
+    return QApplication::activeModalWidget();
+}
+
+// Clicks `button` and, while the window it opens (object name starting with
+// `window`) is up, saves that window and closes it.
+void shootWindow(QWidget *main, const char *button, const char *window, const QString &path,
+                 const std::function<void(QWidget *)> &fill = {}) {
     auto *b = main->findChild<QAbstractButton *>(QString::fromLatin1(button));
     if (!b || !b->isEnabled()) {
         std::fprintf(stderr, "screenshots: no enabled %s\n", button);
         return;
     }
-    QTimer::singleShot(800, [path] {
-        QWidget *w = QApplication::activeModalWidget();
-        if (!w) {
-            w = QApplication::activeWindow();
-        }
-        if (w) {
+    bool done = false;
+    QTimer::singleShot(1200, [&, path] {
+        if (QWidget *w = shownWindow(QString::fromLatin1(window))) {
+            if (fill) {
+                fill(w);
+                settle(400);
+            }
             save(w, path);
             w->close();
         }
+        done = true;
     });
     b->click();
+    QTest::qWaitFor([&] { return done; }, 10000);
     settle(300);
+}
+
+// A photograph-like picture: a radial light over a diagonal grey ramp.
+QImage gradientPicture() {
+    QImage img(400, 240, QImage::Format_RGB32);
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            const double dx = x - 260.0, dy = y - 90.0;
+            const double light = std::max(0.0, 1.0 - std::sqrt(dx * dx + dy * dy) / 220.0);
+            const int g = std::clamp(int(255 * (0.15 + 0.45 * x / 400.0 + 0.5 * light)), 0, 255);
+            img.setPixel(x, y, qRgb(g, g, g));
+        }
+    }
+    return img;
 }
 
 }  // namespace
@@ -155,15 +189,32 @@ int main(int argc, char **argv) {
         failures += save(&main, out + QLatin1Char('/') + QLatin1String(k.file)) ? 0 : 1;
     }
 
-    const struct {
-        const char *button;
-        const char *file;
-    } dialogs[] = {{"cmdRingtones", "ringtones.png"},
-                   {"cmdSendLogo", "send-logo.png"},
-                   {"cmdPhonebook", "phonebook.png"}};
-    for (const auto &d : dialogs) {
-        shootDialog(&main, d.button, out + QLatin1Char('/') + QLatin1String(d.file));
+    const QString dir = out + QLatin1Char('/');
+    shootWindow(&main, "cmdRingtones", "frmRingtone", dir + "ringtones.png", [](QWidget *w) {
+        if (auto *read = w->findChild<QAbstractButton *>(QStringLiteral("cmdRead"))) {
+            read->click();  // the sample tune named in the path box
+        }
+    });
+    // Startup logos cannot be sent: send the picture message instead.
+    if (auto *picture = main.findChild<QRadioButton *>(QStringLiteral("optPicture"))) {
+        picture->click();
+        settle(300);
     }
+    shootWindow(&main, "cmdSendLogo", "frmSendLogo", dir + "send-logo.png");
+    shootWindow(&main, "cmdPhonebook", "frmPhoneBook", dir + "phonebook.png");
+    shootWindow(&main, "cmdSnap", "FrmZGetDesk", dir + "capture.png");
+    main.show();
+    settle(300);
+
+    FrmImportPicture import(gradientPicture(), QSize(84, 48), &main);
+    import.show();
+    if (auto *dither = import.findChild<QComboBox *>(QStringLiteral("cboDither"))) {
+        dither->setCurrentIndex(dither->findText(QStringLiteral("Atkinson")));
+    }
+    settle(400);
+    failures += save(&import, dir + "import.png") ? 0 : 1;
+    import.close();
+
     main.setAttribute(Qt::WA_DeleteOnClose, false);
     return failures == 0 ? 0 : 1;
 }

@@ -42,17 +42,19 @@ int32_t isalive(void) {
 }
 
 int16_t phoneeng_check_connection(const char *port, int32_t type, char *buf, int32_t len) {
-    if (!buf || len <= 0) {
-        return PE_BAD_ARGUMENT;
-    }
-    buf[0] = '\0';
-    std::lock_guard<std::recursive_mutex> lock(engineLock());
-    const auto budget =
-        linkRegistry().callBudget().count() > 0 ? linkRegistry().callBudget() : kGammuDefaultBudget;
-    std::string report;
-    const int16_t code = checkConnection(textIn(port), type, budget, report);
-    textOut(buf, len, report);
-    return code;
+    return barrier(int16_t{PE_NOT_SUPPORTED}, [&]() -> int16_t {
+        if (!buf || len <= 0) {
+            return PE_BAD_ARGUMENT;
+        }
+        buf[0] = '\0';
+        std::lock_guard<std::recursive_mutex> lock(engineLock());
+        const auto budget = linkRegistry().callBudget().count() > 0 ? linkRegistry().callBudget()
+                                                                    : kGammuDefaultBudget;
+        std::string report;
+        const int16_t code = checkConnection(textIn(port), type, budget, report);
+        textOut(buf, len, report);
+        return code;
+    });
 }
 
 int16_t phoneeng_virtual_reload(void) {
