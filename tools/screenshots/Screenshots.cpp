@@ -7,6 +7,7 @@
 // It drives the program only as a user would, through the controls' object
 // names and the mouse, so that it keeps working when the code behind moves.
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QApplication>
 #include <QDir>
@@ -91,10 +92,12 @@ QWidget *shownWindow(const QString &prefix) {
 
 // Clicks `button` and, while the window it opens (object name starting with
 // `window`) is up, saves that window and closes it.
+// `button` may also name a menu entry.
 void shootWindow(QWidget *main, const char *button, const char *window, const QString &path,
                  const std::function<void(QWidget *)> &fill = {}) {
     auto *b = main->findChild<QAbstractButton *>(QString::fromLatin1(button));
-    if (!b || !b->isEnabled()) {
+    auto *action = main->findChild<QAction *>(QString::fromLatin1(button));
+    if ((!b || !b->isEnabled()) && !action) {
         std::fprintf(stderr, "screenshots: no enabled %s\n", button);
         return;
     }
@@ -110,8 +113,12 @@ void shootWindow(QWidget *main, const char *button, const char *window, const QS
         }
         done = true;
     });
-    b->click();
-    QTest::qWaitFor([&] { return done; }, 10000);
+    if (b) {
+        b->click();
+    } else {
+        action->trigger();
+    }
+    QTest::qWaitFor([&] { return done; }, 30000);
     settle(300);
 }
 
@@ -203,6 +210,17 @@ int main(int argc, char **argv) {
     shootWindow(&main, "cmdSendLogo", "frmSendLogo", dir + "send-logo.png");
     shootWindow(&main, "cmdPhonebook", "frmPhoneBook", dir + "phonebook.png");
     shootWindow(&main, "cmdSnap", "FrmZGetDesk", dir + "capture.png");
+    main.show();
+    settle(300);
+    // The connection check on the first serial port, where no phone answers.
+    shootWindow(&main, "mnuOptions", "frmOptions", dir + "options-check.png", [](QWidget *w) {
+        if (auto *port = w->findChild<QComboBox *>(QStringLiteral("cmbPort"))) {
+            port->setEditText(QStringLiteral("COM1"));
+        }
+        if (auto *check = w->findChild<QAbstractButton *>(QStringLiteral("cmdTestConnection"))) {
+            check->click();
+        }
+    });
     main.show();
     settle(300);
 
