@@ -77,14 +77,7 @@ void FrmMain::cmdSnap_Click() {
         pictureBox(this, c)->clear();
     }
     // a new untitled document, without asking about unsaved changes
-    doc_.bModified = false;
-    doc_.sLogoPath.clear();
-    ClearUndo();
-    ResetTools();
-    picTest = QImage();
-    BlankCanvas();
-    lblPath->setText(QStringLiteral("Untitled"));
-    cmdPencil_Click();
+    clearDocument();
     picContainer->setFocus();
     try {
         Velk->Logo()->setLogoType(static_cast<fbLogoType>(fbLogoTypeForKind(doc_.iLogoKind)));
