@@ -244,15 +244,7 @@ void FrmRingtone::refreshChecks() {
 }
 
 void FrmRingtone::setHourglass(bool on) {
-    if (on == hourglass_) {
-        return;
-    }
-    hourglass_ = on;
-    if (on) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    } else {
-        QApplication::restoreOverrideCursor();
-    }
+    hourglass_.set(on);
 }
 
 void FrmRingtone::inform(const QString &text) {

@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 
+#include "shell/HourglassCursor.h"
 #include "ringtones/RingToneNote.h"
 
 class FBRingTone;
@@ -138,7 +139,7 @@ private:
     Host host_;
     QString sCurrentPath;
     bool bPlaying = false;
-    bool hourglass_ = false;
+    HourglassCursor hourglass_;
     bool audioNoted_ = false;
 };
 

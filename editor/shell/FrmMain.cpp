@@ -117,15 +117,7 @@ int FrmMain::clientHeight() const {
 }
 
 void FrmMain::setHourglass(bool on) {
-    if (on == hourglass_) {
-        return;
-    }
-    hourglass_ = on;
-    if (on) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    } else {
-        QApplication::restoreOverrideCursor();
-    }
+    hourglass_.set(on);
 }
 
 void FrmMain::enterHandler() {

@@ -34,6 +34,7 @@
 
 #include <memory>
 
+#include "shell/HourglassCursor.h"
 #include "document/LogoDocument.h"
 #include "document/UndoHistory.h"
 #include "shell/EditorEnvironment.h"
@@ -268,7 +269,7 @@ private:
     QButtonGroup *kindGroup_ = nullptr;
     QButtonGroup *cutCopyGroup_ = nullptr;
     int clientHeight_ = 0;
-    bool hourglass_ = false;
+    HourglassCursor hourglass_;
     bool connecting_ = false;
     int busy_ = 0;
     bool deleteDeferred_ = false;
