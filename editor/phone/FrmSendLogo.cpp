@@ -9,24 +9,13 @@
 #include "document/LogoKind.h"
 #include "phone/RunStep.h"
 #include "phone/WaitCursor.h"
+#include "phone/DialogButton.h"
 #include "shell/MessageService.h"
 #include "shell/SharedValues.h"
 #include "velkor17/FBLogo.h"
 #include "velkor17/VelkorControl.h"
 
 namespace glyphsmith {
-
-namespace {
-
-QPushButton *button(QWidget *parent, const char *name, const char *text, QRect geometry) {
-    auto *b = new QPushButton(QString::fromLatin1(text), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(geometry);
-    b->setAutoDefault(false);
-    return b;
-}
-
-}  // namespace
 
 FrmSendLogo::FrmSendLogo(VelkorControl *velk, SharedValues &values, MessageService &messages,
                          LogoDocument &doc, const QString &netCode,
@@ -60,7 +49,7 @@ FrmSendLogo::FrmSendLogo(VelkorControl *velk, SharedValues &values, MessageServi
     txtNumber->setObjectName(QStringLiteral("txtNumber"));
     txtNumber->setGeometry(146, 54, 110, 22);
     lblNumber->setBuddy(txtNumber);
-    cmdGetPhoneNum = button(this, "cmdGetPhoneNum", "PhoneBook", QRect(264, 53, 84, 24));
+    cmdGetPhoneNum = dialogButton(this, "cmdGetPhoneNum", "PhoneBook", QRect(264, 53, 84, 24));
 
     lblMessageCntr = new QLabel(QStringLiteral("Messenge Centre:"), this);
     lblMessageCntr->setObjectName(QStringLiteral("lblMessageCntr"));
@@ -69,11 +58,11 @@ FrmSendLogo::FrmSendLogo(VelkorControl *velk, SharedValues &values, MessageServi
     txtMessageCntr->setObjectName(QStringLiteral("txtMessageCntr"));
     txtMessageCntr->setGeometry(146, 86, 110, 22);
     lblMessageCntr->setBuddy(txtMessageCntr);
-    cmdGetMessageCntr = button(this, "cmdGetMessageCntr", "Default", QRect(264, 85, 84, 24));
+    cmdGetMessageCntr = dialogButton(this, "cmdGetMessageCntr", "Default", QRect(264, 85, 84, 24));
 
-    cmdSend = button(this, "cmdSend", "Send Logo", QRect(172, 130, 84, 26));
+    cmdSend = dialogButton(this, "cmdSend", "Send Logo", QRect(172, 130, 84, 26));
     cmdSend->setDefault(true);
-    cmdCancel = button(this, "cmdCancel", "Cancel", QRect(264, 130, 84, 26));
+    cmdCancel = dialogButton(this, "cmdCancel", "Cancel", QRect(264, 130, 84, 26));
 
     connect(cmdSend, &QPushButton::clicked, this, &FrmSendLogo::cmdSend_Click);
     connect(cmdGetPhoneNum, &QPushButton::clicked, this, &FrmSendLogo::cmdGetPhoneNum_Click);

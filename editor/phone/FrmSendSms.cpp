@@ -9,6 +9,7 @@
 #include "phone/PlainTextLimit.h"
 #include "phone/RunStep.h"
 #include "phone/SmsLength.h"
+#include "phone/DialogButton.h"
 #include "shell/MessageService.h"
 #include "shell/SharedValues.h"
 #include "velkor17/FBSms.h"
@@ -18,13 +19,6 @@ namespace glyphsmith {
 
 namespace {
 
-QPushButton *button(QWidget *parent, const char *name, const char *text, QRect geometry) {
-    auto *b = new QPushButton(QString::fromLatin1(text), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(geometry);
-    b->setAutoDefault(false);
-    return b;
-}
 
 QLineEdit *field(QWidget *parent, const char *name, const char *label, const char *labelName,
                  int y) {
@@ -54,11 +48,11 @@ FrmSendSms::FrmSendSms(VelkorControl *velk, SharedValues &values, MessageService
 
     txtNumber = field(this, "txtNumber", "Destination number:", "lblNumber", 12);
     lblNumber = findChild<QLabel *>(QStringLiteral("lblNumber"));
-    cmdGetPhoneNum = button(this, "cmdGetPhoneNum", "PhoneBook", QRect(296, 11, 84, 24));
+    cmdGetPhoneNum = dialogButton(this, "cmdGetPhoneNum", "PhoneBook", QRect(296, 11, 84, 24));
     txtMessageCntr = field(this, "txtMessageCntr", "Messenge Centre:", "lblMessageCntr", 44);
     lblMessageCntr = findChild<QLabel *>(QStringLiteral("lblMessageCntr"));
     txtMessageCntr->setText(QStringLiteral("+"));
-    cmdGetMessageCntr = button(this, "cmdGetMessageCntr", "Default", QRect(296, 43, 84, 24));
+    cmdGetMessageCntr = dialogButton(this, "cmdGetMessageCntr", "Default", QRect(296, 43, 84, 24));
 
     txtMessage = new QPlainTextEdit(QStringLiteral("Enter message here"), this);
     txtMessage->setObjectName(QStringLiteral("txtMessage"));
@@ -76,9 +70,9 @@ FrmSendSms::FrmSendSms(VelkorControl *velk, SharedValues &values, MessageService
     chkDelivery->setObjectName(QStringLiteral("chkDelivery"));
     chkDelivery->setGeometry(12, 228, 360, 22);
 
-    cmdSend = button(this, "cmdSend", "Send SMS", QRect(204, 262, 84, 26));
+    cmdSend = dialogButton(this, "cmdSend", "Send SMS", QRect(204, 262, 84, 26));
     cmdSend->setDefault(true);
-    cmdCancel = button(this, "cmdCancel", "Cancel", QRect(296, 262, 84, 26));
+    cmdCancel = dialogButton(this, "cmdCancel", "Cancel", QRect(296, 262, 84, 26));
 
     limitPlainText(txtMessage, kMaxLength);
     connect(txtMessage, &QPlainTextEdit::textChanged, this, &FrmSendSms::txtMessage_Change);
