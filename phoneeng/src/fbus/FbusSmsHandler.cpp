@@ -57,15 +57,14 @@ void FbusSmsHandler::handle(const FbusMessage &request, FbusContext &context,
     if (request.type == 0x02) {
         if (subtype == 0x01) {
             send(request, context, replies);
+        } else if (subtype == 0x07) {  // reading goes out as 0x02, its answer comes as 0x14
+            replies.push_back(readMessage(request, phone));
         } else if (subtype == 0x33) {
             replies.push_back(serviceCentre(request, phone));
         }
         return;
     }
     switch (subtype) {
-        case 0x07:
-            replies.push_back(readMessage(request, phone));
-            return;
         case 0x0A:
             replies.push_back(deleteMessage(request, phone));
             return;

@@ -1,5 +1,6 @@
-// Message sending and the message centres (0x02), and the stored messages
-// (0x14).
+// Message sending, reading and the message centres (0x02), and the stored
+// messages' status and deletion (0x14); every answer about a stored
+// message comes as 0x14.
 //
 // The stored messages are shown as one memory: locations 1.. run through
 // the inbox, then the reports, then the outbox, oldest first in each, so a

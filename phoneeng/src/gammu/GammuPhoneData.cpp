@@ -243,6 +243,11 @@ int16_t GammuPhone::uploadLogo(const Logo &logo) {
         }
     }
     switch (logo.type()) {
+        case LogoType::Startup:
+            // The still startup logo is location 1; drivers take the others
+            // for animations and refuse them on phones without.
+            b.Location = 1;
+            break;
         case LogoType::Operator:
             std::strncpy(b.NetworkCode, logo.netCode.c_str(), sizeof b.NetworkCode - 1);
             break;

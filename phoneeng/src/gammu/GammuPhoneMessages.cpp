@@ -183,6 +183,9 @@ int16_t GammuPhone::refreshMessages() {
         std::memset(multi.get(), 0, sizeof(GSM_MultiSMSMessage));
         bool start = true;
         for (int n = 0; n < kMaxListed; ++n) {
+            // As gammu's own listing does: the folder is the caller's to
+            // clear, and some drivers refuse to go on from a folder they set.
+            multi->SMS[0].Folder = 0;
             const GSM_Error error = GSM_GetNextSMS(s, multi.get(), start ? TRUE : FALSE);
             start = false;
             if (error == ERR_EMPTY) {

@@ -1,0 +1,122 @@
+// The engine's own libgammu link against the virtual phone on a serial line:
+// engine -> libgammu -> FBUS frames on a pseudo-terminal -> phoneeng-fbus-phone
+// -> the virtual phone's state, read back here through the call set.
+#include <chrono>
+#include <thread>
+
+#include "FbusPhoneSupport.h"
+#include "LogoTestSupport.h"
+#include "VirtualTestSupport.h"
+#include "phone/VirtualPhone.h"
+#include "ringtone/RingToneBinary.h"
+
+using namespace phoneeng;
+using virtualtest::VirtualPhoneTest;
+
+namespace {
+
+int16_t readSimEntry(int32_t loc, PhonebookEntry &out) {
+    char name[64] = "";
+    char number[64] = "";
+    int32_t group = 0;
+    const int16_t code = getphonebookentry(loc, PE_MEM_SIM, name, 64, number, 64, &group);
+    out = {name, number, group};
+    return code;
+}
+
+// The state the child has saved, read through the call set of this process.
+void readSavedState() {
+    ASSERT_EQ(phoneeng_virtual_reload(), PE_OK);
+    ASSERT_EQ(init("VIRTUAL", PE_CONNECTION_SERIAL), PE_OK);
+}
+
+}  // namespace
+
+TEST_F(VirtualPhoneTest, FbusLinkCarriesLogosToneMessagesAndPhonebook) {
+    terminate();
+    FbusPhoneProcess phone;
+    ASSERT_EQ(init((phone.path() + "F").c_str(), PE_CONNECTION_SERIAL), PE_OK);
+
+    // Every logo kind up and down, pixel for pixel.
+    unsigned seed = 11;
+    for (LogoType type : logotest::kAllTypes) {
+        SCOPED_TRACE(static_cast<int>(type));
+        Logo sent = logotest::randomLogo(type, seed++);
+        sent.groupNumber = 2;
+        sent.netCode = type == LogoType::Operator ? "244 05" : "";
+        sent.groupName = type == LogoType::Caller ? "Climbers" : "";
+        sent.message = type == LogoType::Picture ? u"See you at eight" : u"";
+        engine().logo = sent;
+        ASSERT_EQ(logo_upload(), PE_OK);
+        engine().logo = Logo{};
+        engine().logo.groupNumber = 2;
+        ASSERT_EQ(logo_download(static_cast<int32_t>(type)), PE_OK);
+        EXPECT_EQ(engine().logo.bitmap(), sent.bitmap());
+    }
+
+    // A ring tone up; it is read back from the phone's state below.
+    RingTone tone;
+    tone.name = "Fbus";
+    tone.tempo = 125;
+    for (const char *note : {"8C6", "8E6", "4G6", "8P", "2C7"}) {
+        tone.entries.push_back({note, RingToneStyle::Natural});
+    }
+    engine().ringTone = tone;
+    ASSERT_EQ(ringtone_upload(4), PE_OK);
+
+    // An SMS to the phone's own number comes back, with its delivery report.
+    ASSERT_EQ(updatesmslist(), PE_OK);
+    const int16_t inboxBefore = getsmsmsgcount(PE_BOX_INBOX);
+    ASSERT_EQ(sendsms(virtualphone::kOwnNumber, "Note to self", 1, 1 | PE_SMS_DELIVERY_REPORT),
+              PE_OK);
+    int32_t data = -1;
+    int32_t ack = -1;
+    for (int i = 0; i < 100 && getsmssendack(&data, &ack) != 1; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    EXPECT_EQ(ack, 1);
+    ASSERT_EQ(updatesmslist(), PE_OK);
+    ASSERT_EQ(getsmsmsgcount(PE_BOX_INBOX), inboxBefore + 1);
+    EXPECT_EQ(virtualtest::messageField(PE_BOX_INBOX, inboxBefore + 1, PE_SMSFIELD_TEXT),
+              "Note to self");
+    ASSERT_GE(getsmsmsgcount(PE_BOX_REPORTS), 1);
+
+    // The SIM phonebook to its end.
+    std::vector<PhonebookEntry> overLink;
+    int16_t code = PE_OK;
+    for (int32_t loc = 1; code == PE_OK && loc < 1000; ++loc) {
+        PhonebookEntry entry;
+        if ((code = readSimEntry(loc, entry)) == PE_OK) {
+            overLink.push_back(entry);
+        }
+    }
+    EXPECT_EQ(code, PE_PAST_END);
+    terminate();
+
+    readSavedState();
+    PhonebookEntry entry;
+    for (size_t i = 0; i < overLink.size(); ++i) {
+        ASSERT_EQ(readSimEntry(static_cast<int32_t>(i + 1), entry), PE_OK);
+        EXPECT_EQ(overLink[i], entry) << i + 1;
+    }
+    EXPECT_EQ(readSimEntry(static_cast<int32_t>(overLink.size() + 1), entry), PE_PAST_END);
+    const auto &stored = virtualPhone().data().ringTones.locations()[3];
+    ASSERT_TRUE(stored.has_value());
+    RingTone expected;
+    ASSERT_EQ(decodeRingToneBinary(encodeRingToneBinary(tone), expected), PE_OK);
+    // libgammu carries the music (name, tempo, notes), not the repeat count.
+    EXPECT_EQ(stored->name, expected.name);
+    EXPECT_EQ(stored->tempo, expected.tempo);
+    ASSERT_EQ(stored->entries.size(), expected.entries.size());
+    for (size_t i = 0; i < expected.entries.size(); ++i) {
+        EXPECT_EQ(stored->entries[i].text, expected.entries[i].text) << i;
+    }
+    // What the link's logo format cannot carry back still reached the phone.
+    engine().logo.groupNumber = 2;
+    ASSERT_EQ(logo_download(PE_LOGO_OPERATOR), PE_OK);
+    EXPECT_EQ(engine().logo.netCode, "244 05");
+    ASSERT_EQ(logo_download(PE_LOGO_CALLER), PE_OK);
+    EXPECT_EQ(engine().logo.groupName, "Climbers");
+    ASSERT_EQ(logo_download(PE_LOGO_PICTURE), PE_OK);
+    EXPECT_EQ(engine().logo.message, u"See you at eight");
+}

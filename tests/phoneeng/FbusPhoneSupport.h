@@ -1,0 +1,68 @@
+// phoneeng-fbus-phone as a child process for end-to-end tests: started on
+// the test's own state folder (PHONEENG_VIRTUAL_DIR as set by the fixture),
+// its pseudo-terminal path read within a time bound, and stopped (killed if
+// it must be) when the object goes.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+
+class FbusPhoneProcess {
+public:
+    FbusPhoneProcess() {
+        int out[2];
+        if (::pipe(out) != 0) {
+            ADD_FAILURE() << "pipe";
+            return;
+        }
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            ::dup2(out[1], STDOUT_FILENO);
+            ::close(out[0]);
+            ::close(out[1]);
+            const std::string program = GLYPHSMITH_BINARY_DIR "/bin/phoneeng-fbus-phone";
+            ::execl(program.c_str(), program.c_str(), static_cast<char *>(nullptr));
+            ::_exit(127);
+        }
+        ::close(out[1]);
+        std::string line;
+        pollfd pfd{out[0], POLLIN, 0};
+        char c = 0;
+        while (line.find('\n') == std::string::npos && ::poll(&pfd, 1, 5000) > 0 &&
+               ::read(out[0], &c, 1) == 1) {
+            line.push_back(c);
+        }
+        ::close(out[0]);
+        path_ = line.substr(0, line.find('\n'));
+        EXPECT_EQ(path_.rfind("/dev/", 0), 0u) << "no pseudo-terminal: '" << line << "'";
+    }
+    ~FbusPhoneProcess() {
+        if (pid_ <= 0) {
+            return;
+        }
+        ::kill(pid_, SIGTERM);
+        for (int i = 0; i < 50; ++i) {
+            if (::waitpid(pid_, nullptr, WNOHANG) == pid_) {
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+    }
+    FbusPhoneProcess(const FbusPhoneProcess &) = delete;
+    FbusPhoneProcess &operator=(const FbusPhoneProcess &) = delete;
+
+    const std::string &path() const { return path_; }
+
+private:
+    pid_t pid_ = -1;
+    std::string path_;
+};
