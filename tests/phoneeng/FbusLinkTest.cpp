@@ -24,12 +24,6 @@ int16_t readSimEntry(int32_t loc, PhonebookEntry &out) {
     return code;
 }
 
-// The state the child has saved, read through the call set of this process.
-void readSavedState() {
-    ASSERT_EQ(phoneeng_virtual_reload(), PE_OK);
-    ASSERT_EQ(init("VIRTUAL", PE_CONNECTION_SERIAL), PE_OK);
-}
-
 }  // namespace
 
 TEST_F(VirtualPhoneTest, FbusLinkCarriesLogosToneMessagesAndPhonebook) {

@@ -14,6 +14,8 @@
 #include <string>
 #include <thread>
 
+#include "phoneeng.h"
+
 class FbusPhoneProcess {
 public:
     FbusPhoneProcess() {
@@ -66,3 +68,10 @@ private:
     pid_t pid_ = -1;
     std::string path_;
 };
+
+// The state the child has saved, read through the call set of this process
+// (its virtual phone loaded afresh and connected).
+inline void readSavedState() {
+    ASSERT_EQ(phoneeng_virtual_reload(), PE_OK);
+    ASSERT_EQ(init("VIRTUAL", PE_CONNECTION_SERIAL), PE_OK);
+}
