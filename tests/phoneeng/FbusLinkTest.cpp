@@ -69,6 +69,7 @@ TEST_F(VirtualPhoneTest, FbusLinkCarriesLogosToneMessagesAndPhonebook) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
     EXPECT_EQ(ack, 1);
+    EXPECT_GE(smsreceivedcount(), 1);  // the phone told the link of the arrival
     ASSERT_EQ(updatesmslist(), PE_OK);
     ASSERT_EQ(getsmsmsgcount(PE_BOX_INBOX), inboxBefore + 1);
     EXPECT_EQ(virtualtest::messageField(PE_BOX_INBOX, inboxBefore + 1, PE_SMSFIELD_TEXT),
