@@ -31,7 +31,9 @@ void onSignal(int) {
 // side's path in `path`; -1 on failure (with a message printed).
 int openPseudoTerminal(std::string &path) {
     const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0) {
+    // Non-blocking, so that a client that stops reading cannot stall the phone.
+    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0 ||
+        ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK) != 0) {
         std::perror("phoneeng-fbus-phone: pseudo-terminal");
         return -1;
     }

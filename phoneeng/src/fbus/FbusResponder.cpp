@@ -25,9 +25,9 @@ bool FbusResponder::serveOnce(std::chrono::milliseconds timeout) {
     FbusContext context{phone_, session_};
     for (const FbusMessage &request : requests) {
         for (const FbusMessage &answer : dispatcher_.dispatch(request, context)) {
-            if (!channel_.send(answer)) {
-                alive = false;
-            }
+            // An answer the line will not take is lost, as on a cable; the
+            // computer asks again.
+            channel_.send(answer);
         }
     }
     phone_.pump();

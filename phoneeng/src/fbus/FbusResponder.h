@@ -22,7 +22,8 @@ public:
     FbusResponder &operator=(const FbusResponder &) = delete;
 
     // Waits at most `timeout` for requests, answers those that are whole,
-    // then sends notices of what arrived. False once the line has failed.
+    // then sends notices of what arrived. False once the line has failed
+    // for good (not when nobody has it open or it does not drain).
     bool serveOnce(std::chrono::milliseconds timeout);
 
     const ChannelStats &stats() const { return channel_.stats(); }
