@@ -24,7 +24,7 @@ namespace {
 // acknowledged by a 10-byte frame.
 size_t lineBytes(size_t body) {
     size_t total = 0;
-    for (size_t left = body; ; left -= std::min(left, fbus::kMaxPart)) {
+    for (size_t left = body;; left -= std::min(left, fbus::kMaxPart)) {
         const size_t data = std::min(left, fbus::kMaxPart) + 2;
         total += fbus::kHeaderSize + data + data % 2 + 2 + 10;
         if (left <= fbus::kMaxPart) {

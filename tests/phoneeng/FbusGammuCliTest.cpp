@@ -76,15 +76,15 @@ TEST_F(VirtualPhoneTest, FbusGammuCommandLineSeesTheVirtualPhone) {
         const std::string in = dir() + "/" + kind.name + ".bmp";
         TestHome::writeFile(in, std::string(bytes.begin(), bytes.end()));
         batch += std::string("setbitmap ") + kind.setHead + " " + in + kind.setTail + "\n";
-        batch += std::string("getbitmap ") + kind.get + " " + dir() + "/" + kind.name + "-back.bmp\n";
+        batch +=
+            std::string("getbitmap ") + kind.get + " " + dir() + "/" + kind.name + "-back.bmp\n";
     }
     TestHome::writeFile(dir() + "/tone.txt", "Fbus:d=4,o=5,b=125:8c6,8e6,4g6,8p,2c7\n");
     batch += "setringtone " + dir() + "/tone.txt -location 2\n";
     batch += "sendsms TEXT " + std::string(virtualphone::kOwnNumber) + " -text \"Over the line\"\n";
     batch += "getallsms\ngetallmemory SM\ngetspeeddial 3 3\nreset soft\n";
     TestHome::writeFile(dir() + "/batch.txt", batch);
-    const std::string out =
-        run("timeout 90 gammu -c " + rc + " batch " + dir() + "/batch.txt");
+    const std::string out = run("timeout 90 gammu -c " + rc + " batch " + dir() + "/batch.txt");
     EXPECT_TRUE(contains(out, "Batch processed")) << out;
     EXPECT_FALSE(contains(out, "Error")) << out;
 
@@ -141,15 +141,15 @@ TEST_F(VirtualPhoneTest, FbusGammuCommandLineSeesTheVirtualPhone) {
     char name[64];
     char number[64];
     int32_t group = 0;
-    for (int32_t loc = 1;
-         getphonebookentry(loc, PE_MEM_SIM, name, 64, number, 64, &group) == PE_OK; ++loc) {
+    for (int32_t loc = 1; getphonebookentry(loc, PE_MEM_SIM, name, 64, number, 64, &group) == PE_OK;
+         ++loc) {
         if (number[0] != '\0') {
             EXPECT_TRUE(contains(out, "\"" + std::string(name) + "\"")) << loc;
             EXPECT_TRUE(contains(out, "\"" + std::string(number) + "\"")) << loc;
         }
     }
     ASSERT_EQ(getphonebookentry(2, PE_MEM_SIM, name, 64, number, 64, &group), PE_OK);
-    EXPECT_TRUE(contains(out, "Location             : 3\nName                 : \"" +
-                                  std::string(name) + "\""))
+    EXPECT_TRUE(contains(
+        out, "Location             : 3\nName                 : \"" + std::string(name) + "\""))
         << out;
 }

@@ -90,9 +90,9 @@ void FbusIdentityHandler::extended(const FbusMessage &request, FbusContext &cont
             replies.back().body[2] = subtype;
             return;
         case 0xB4:  // the mobile station's identity (answered as 0xB5): 13 bytes from [5]
-            replies.push_back(extendedReply(0xB5, {argument, 0x00, 0x00, 0x00, 0x00, 0x00,
-                                                   0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
-                                                   0x00, 0x00}));
+            replies.push_back(
+                extendedReply(0xB5, {argument, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+                                     0x00, 0x00, 0x00, 0x00, 0x00}));
             return;
         case 0xCA:  // product code
             replies.push_back(extendedReply(subtype, {argument, 0x00}, "0501234", true));
@@ -118,7 +118,8 @@ void FbusIdentityHandler::extended(const FbusMessage &request, FbusContext &cont
             } else if (argument == 0x03) {
                 code = phone.hangUp();
             }
-            replies.push_back(extendedReply(subtype, {argument, code == PE_OK ? uint8_t{0} : uint8_t{1}}));
+            replies.push_back(
+                extendedReply(subtype, {argument, code == PE_OK ? uint8_t{0} : uint8_t{1}}));
             return;
         }
         case 0x8F: {  // tone: volume, then the frequency in Hz (big-endian); 0 is silence

@@ -116,8 +116,8 @@ FbusMessage FbusLogoHandler::writeStartup(const FbusMessage &request, Phone &pho
             const int width = in.u8();
             Logo logo;
             logo.setType(LogoType::Startup);
-            const auto bitmap = unpackBands(
-                in.take(static_cast<size_t>((height + 7) / 8) * width), width, height);
+            const auto bitmap =
+                unpackBands(in.take(static_cast<size_t>((height + 7) / 8) * width), width, height);
             if (!in.ok() || !bitmap || width != logo.width() || height != logo.height()) {
                 return reply(0x05, 0x1A, {});
             }

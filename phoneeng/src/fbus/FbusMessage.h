@@ -20,8 +20,7 @@ struct FbusMessage {
 // kMaxPart bytes. `sequence` is the sender's frame counter (0..7): each frame
 // takes the next value, the first one marked with 0x40.
 std::vector<FbusFrame> splitMessage(const FbusMessage &message, uint8_t &sequence,
-                                    uint8_t destination = kDevicePc,
-                                    uint8_t source = kDevicePhone);
+                                    uint8_t destination = kDevicePc, uint8_t source = kDevicePhone);
 
 // Gathers the frames of one message at a time. Acknowledgements are not
 // messages and are never given to add().

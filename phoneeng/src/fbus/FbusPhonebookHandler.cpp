@@ -22,8 +22,8 @@ struct MemoryCode {
     MemoryType memory;
 };
 constexpr MemoryCode kMemories[] = {
-    {0x02, MemoryType::Phone},    {0x03, MemoryType::Sim},      {0x05, MemoryType::OwnNumber},
-    {0x07, MemoryType::Dialled},  {0x08, MemoryType::Received}, {0x09, MemoryType::Missed},
+    {0x02, MemoryType::Phone},   {0x03, MemoryType::Sim},      {0x05, MemoryType::OwnNumber},
+    {0x07, MemoryType::Dialled}, {0x08, MemoryType::Received}, {0x09, MemoryType::Missed},
 };
 
 std::optional<int32_t> memoryOf(uint8_t code) {
@@ -176,8 +176,9 @@ FbusMessage FbusPhonebookHandler::readGroup(const FbusMessage &request, Phone &p
     const uint8_t group = in.u8();
     Logo logo;
     logo.groupNumber = group;
-    const int16_t result = in.ok() ? phone.downloadLogo(static_cast<int32_t>(LogoType::Caller), logo)
-                                   : PE_BAD_ARGUMENT;
+    const int16_t result = in.ok()
+                               ? phone.downloadLogo(static_cast<int32_t>(LogoType::Caller), logo)
+                               : PE_BAD_ARGUMENT;
     if (result != PE_OK && result != PE_EMPTY) {
         return reply(0x03, 0x12, {});
     }
@@ -189,11 +190,11 @@ FbusMessage FbusPhonebookHandler::readGroup(const FbusMessage &request, Phone &p
     std::vector<uint8_t> data{group};
     putCounted(data, logo.groupName);
     const auto rows = packRows(logo.bitmap());
-    data.insert(data.end(), {0x10, static_cast<uint8_t>(shown ? 0x01 : 0x00),
-                             static_cast<uint8_t>((rows.size() + 4) >> 8),
-                             static_cast<uint8_t>((rows.size() + 4) & 0xFF), 0x00,
-                             static_cast<uint8_t>(logo.width()),
-                             static_cast<uint8_t>(logo.height()), 0x01});
+    data.insert(data.end(),
+                {0x10, static_cast<uint8_t>(shown ? 0x01 : 0x00),
+                 static_cast<uint8_t>((rows.size() + 4) >> 8),
+                 static_cast<uint8_t>((rows.size() + 4) & 0xFF), 0x00,
+                 static_cast<uint8_t>(logo.width()), static_cast<uint8_t>(logo.height()), 0x01});
     data.insert(data.end(), rows.begin(), rows.end());
     return reply(0x03, 0x11, data);
 }
@@ -210,7 +211,8 @@ FbusMessage FbusPhonebookHandler::writeGroup(const FbusMessage &request, Phone &
     const int width = in.u8();
     const int height = in.u8();
     in.skip(1);
-    const auto bitmap = unpackRows(in.take(static_cast<size_t>(width * height + 7) / 8), width, height);
+    const auto bitmap =
+        unpackRows(in.take(static_cast<size_t>(width * height + 7) / 8), width, height);
     if (!in.ok() || !bitmap || width != logo.width() || height != logo.height()) {
         return reply(0x03, 0x15, {});
     }

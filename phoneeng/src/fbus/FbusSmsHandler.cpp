@@ -93,7 +93,8 @@ void FbusSmsHandler::send(const FbusMessage &request, FbusContext &context,
     SteadyTime due;
     LinkEvents *events = phone.events(context.session);
     const size_t acksBefore = events ? events->acks.size() : 0;
-    const int16_t result = phone.send(frame->request, context.session, std::chrono::milliseconds(0), due);
+    const int16_t result =
+        phone.send(frame->request, context.session, std::chrono::milliseconds(0), due);
     if (result != PE_OK) {
         replies.push_back(reply(0x02, 0x03, {0x00, 0x00, kSendFailed}));
         return;
@@ -146,8 +147,7 @@ FbusMessage FbusSmsHandler::status(Phone &phone) {
     const auto size = static_cast<uint8_t>(std::min<size_t>(3 * SmsStore::kCapacity, 255));
     // [7] size, [10] used, [11] unread
     return reply(0x14, 0x37,
-                 {0x00, 0x00, 0x00, size, 0x00, 0x00,
-                  static_cast<uint8_t>(std::min(used, 255)),
+                 {0x00, 0x00, 0x00, size, 0x00, 0x00, static_cast<uint8_t>(std::min(used, 255)),
                   static_cast<uint8_t>(std::min(unread, 255))});
 }
 
@@ -166,7 +166,7 @@ FbusMessage FbusSmsHandler::readMessage(const FbusMessage &request, Phone &phone
     const SmsMessage message = phone.messages(box)[static_cast<size_t>(inBox - 1)];
     // [4] state, [5] location, [7] 0 deliver / 1 report / 2 submit, frame from [8].
     std::vector<uint8_t> data{stateOf(message), static_cast<uint8_t>(location), 0x00,
-                              static_cast<uint8_t>(box == SmsBox::Outbox   ? 0x02
+                              static_cast<uint8_t>(box == SmsBox::Outbox    ? 0x02
                                                    : box == SmsBox::Reports ? 0x01
                                                                             : 0x00)};
     const auto frame = encodeStoredFrame(message);

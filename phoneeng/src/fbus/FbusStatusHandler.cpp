@@ -85,12 +85,12 @@ void FbusStatusHandler::handle(const FbusMessage &request, FbusContext &context,
         case 0x62: {
             const PhoneDateTime t = phone.dateTime();
             // [4] 1: the clock is set; the reading starts at [8].
-            replies.push_back(reply(
-                0x11, 0x63,
-                {0x01, 0x00, 0x00, 0x00, static_cast<uint8_t>(t.year >> 8),
-                 static_cast<uint8_t>(t.year & 0xFF), static_cast<uint8_t>(t.month),
-                 static_cast<uint8_t>(t.day), static_cast<uint8_t>(t.hour),
-                 static_cast<uint8_t>(t.minute), static_cast<uint8_t>(t.second)}));
+            replies.push_back(
+                reply(0x11, 0x63,
+                      {0x01, 0x00, 0x00, 0x00, static_cast<uint8_t>(t.year >> 8),
+                       static_cast<uint8_t>(t.year & 0xFF), static_cast<uint8_t>(t.month),
+                       static_cast<uint8_t>(t.day), static_cast<uint8_t>(t.hour),
+                       static_cast<uint8_t>(t.minute), static_cast<uint8_t>(t.second)}));
             return;
         }
         case 0x6B: {  // set alarm: 01 20 03 02, hour, minute

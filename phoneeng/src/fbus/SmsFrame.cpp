@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "fbus/GsmAlphabet.h"
 #include "fbus/FbusReader.h"
+#include "fbus/GsmAlphabet.h"
 
 namespace phoneeng::fbus {
 
@@ -19,8 +19,8 @@ constexpr size_t kFirstByte = 12;
 constexpr size_t kSubmitUdl = 16, kSubmitNumber = 17, kSubmitText = 36;
 constexpr size_t kDeliverPid = 13, kDeliverDcs = 14, kDeliverUdl = 15, kDeliverNumber = 16,
                  kDeliverTime = 28, kDeliverText = 35;
-constexpr size_t kReportReference = 13, kReportStatus = 14, kReportNumber = 15,
-                 kReportSent = 27, kReportDone = 34, kReportEnd = 41;
+constexpr size_t kReportReference = 13, kReportStatus = 14, kReportNumber = 15, kReportSent = 27,
+                 kReportDone = 34, kReportEnd = 41;
 
 uint8_t bcd(int value) {
     return static_cast<uint8_t>((value % 10) << 4 | (value / 10 % 10));
@@ -46,8 +46,8 @@ std::vector<uint8_t> userDataOf(const SmsMessage &message, uint8_t &dcs, uint8_t
     if (message.encoding == SmsEncoding::Binary) {
         dcs = static_cast<uint8_t>((dcs & 0xF3) | 0x04);
         out.assign(message.userData.begin(),
-                   message.userData.begin() +
-                       static_cast<std::ptrdiff_t>(std::min(message.userData.size(), kMaxUserData)));
+                   message.userData.begin() + static_cast<std::ptrdiff_t>(
+                                                  std::min(message.userData.size(), kMaxUserData)));
         udl = static_cast<uint8_t>(out.size());
         return out;
     }
@@ -80,12 +80,13 @@ std::vector<uint8_t> encodeNumber(const std::string &number, bool octetCount) {
     }
     std::vector<uint8_t> out;
     const size_t octets = (digits.size() + 1) / 2;
-    out.push_back(static_cast<uint8_t>(octetCount ? (digits.empty() ? 0 : octets + 1)
-                                                  : digits.size()));
+    out.push_back(
+        static_cast<uint8_t>(octetCount ? (digits.empty() ? 0 : octets + 1) : digits.size()));
     out.push_back(number.rfind('+', 0) == 0 ? kInternational : kUnknownType);
     for (size_t i = 0; i < digits.size(); i += 2) {
         const uint8_t low = static_cast<uint8_t>(digits[i] - '0');
-        const uint8_t high = i + 1 < digits.size() ? static_cast<uint8_t>(digits[i + 1] - '0') : 0x0F;
+        const uint8_t high =
+            i + 1 < digits.size() ? static_cast<uint8_t>(digits[i + 1] - '0') : 0x0F;
         out.push_back(static_cast<uint8_t>(high << 4 | low));
     }
     return out;
