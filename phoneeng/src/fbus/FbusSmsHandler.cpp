@@ -61,6 +61,8 @@ void FbusSmsHandler::handle(const FbusMessage &request, FbusContext &context,
             replies.push_back(readMessage(request, phone));
         } else if (subtype == 0x33) {
             replies.push_back(serviceCentre(request, phone));
+        } else if (subtype == 0x20) {  // cell broadcasts on or off: the network sends none
+            replies.push_back(reply(0x02, 0x21, {}));
         }
         return;
     }
