@@ -4,9 +4,13 @@
 // gammu (connection "fbus") or the engine (port text = path + "F") at it.
 // The phone's state is the virtual phone's own: PHONEENG_VIRTUAL_DIR says
 // where it is kept, so the state seen here is the state the call set sees.
+// Lines on standard input play the network's part: "ring NUMBER [NAME]"
+// makes the phone ring, "hangup" ends the call.
 #include <fcntl.h>
 #include <termios.h>
 #include <unistd.h>
+
+#include <poll.h>
 
 #include <csignal>
 #include <cstdio>
@@ -59,6 +63,37 @@ int openPseudoTerminal(std::string &path) {
     return master;
 }
 
+// Takes the lines that have arrived on standard input; false once it has
+// ended.
+bool takeCommands(std::string &pending, phoneeng::VirtualPhone &phone) {
+    pollfd pfd{STDIN_FILENO, POLLIN, 0};
+    if (::poll(&pfd, 1, 0) <= 0) {
+        return true;
+    }
+    char buf[256];
+    const ssize_t n = ::read(STDIN_FILENO, buf, sizeof buf);
+    if (n <= 0) {
+        return false;
+    }
+    pending.append(buf, static_cast<size_t>(n));
+    for (size_t end; (end = pending.find('\n')) != std::string::npos;) {
+        const std::string line = pending.substr(0, end);
+        pending.erase(0, end + 1);
+        std::lock_guard lock(phoneeng::engineLock());
+        if (line.rfind("ring ", 0) == 0) {
+            const std::string rest = line.substr(5);
+            const size_t blank = rest.find(' ');
+            phone.ring(rest.substr(0, blank),
+                       blank == std::string::npos ? "" : rest.substr(blank + 1));
+        } else if (line == "hangup") {
+            phone.hangUp();
+        } else if (!line.empty()) {
+            std::fprintf(stderr, "phoneeng-fbus-phone: unknown command '%s'\n", line.c_str());
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -66,7 +101,8 @@ int main(int argc, char **argv) {
         std::fprintf(stderr,
                      "usage: %s\n"
                      "Serves the virtual phone over FBUS 2 on a new pseudo-terminal and\n"
-                     "prints its path. PHONEENG_VIRTUAL_DIR picks the phone's state folder.\n",
+                     "prints its path. PHONEENG_VIRTUAL_DIR picks the phone's state folder.\n"
+                     "Standard input takes \"ring NUMBER [NAME]\" and \"hangup\".\n",
                      argv[0]);
         return std::strcmp(argv[1], "--help") == 0 ? 0 : 2;
     }
@@ -90,7 +126,10 @@ int main(int argc, char **argv) {
     std::fflush(stdout);
     {
         phoneeng::fbus::FbusResponder responder(master, *phone);
+        std::string pending;
+        bool commands = true;
         while (!stopRequested) {
+            commands = commands && takeCommands(pending, *phone);
             if (!responder.serveOnce(std::chrono::milliseconds(100))) {
                 std::fprintf(stderr, "phoneeng-fbus-phone: the line failed\n");
                 break;

@@ -76,6 +76,17 @@ TEST_F(VirtualPhoneTest, FbusLinkCarriesLogosToneMessagesAndPhonebook) {
               "Note to self");
     ASSERT_GE(getsmsmsgcount(PE_BOX_REPORTS), 1);
 
+    // A call from the network is announced over the line.
+    phone.command("ring +15555550101");
+    bool rang = false;
+    for (int i = 0; i < 50 && !rang; ++i) {
+        rang = incomingevent() != 0;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    EXPECT_TRUE(rang);
+    EXPECT_EQ(virtualtest::textOf(incoming), "+15555550101");
+    phone.command("hangup");
+
     // The SIM phonebook to its end.
     std::vector<PhonebookEntry> overLink;
     int16_t code = PE_OK;

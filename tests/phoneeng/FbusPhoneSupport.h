@@ -20,20 +20,26 @@ class FbusPhoneProcess {
 public:
     FbusPhoneProcess() {
         int out[2];
-        if (::pipe(out) != 0) {
+        int in[2];
+        if (::pipe(out) != 0 || ::pipe(in) != 0) {
             ADD_FAILURE() << "pipe";
             return;
         }
         pid_ = ::fork();
         if (pid_ == 0) {
             ::dup2(out[1], STDOUT_FILENO);
+            ::dup2(in[0], STDIN_FILENO);
             ::close(out[0]);
             ::close(out[1]);
+            ::close(in[0]);
+            ::close(in[1]);
             const std::string program = GLYPHSMITH_BINARY_DIR "/bin/phoneeng-fbus-phone";
             ::execl(program.c_str(), program.c_str(), static_cast<char *>(nullptr));
             ::_exit(127);
         }
         ::close(out[1]);
+        ::close(in[0]);
+        commands_ = in[1];
         std::string line;
         pollfd pfd{out[0], POLLIN, 0};
         char c = 0;
@@ -46,6 +52,9 @@ public:
         EXPECT_EQ(path_.rfind("/dev/", 0), 0u) << "no pseudo-terminal: '" << line << "'";
     }
     ~FbusPhoneProcess() {
+        if (commands_ >= 0) {
+            ::close(commands_);
+        }
         if (pid_ <= 0) {
             return;
         }
@@ -63,9 +72,15 @@ public:
     FbusPhoneProcess &operator=(const FbusPhoneProcess &) = delete;
 
     const std::string &path() const { return path_; }
+    // A line for the phone's standard input ("ring NUMBER", "hangup").
+    void command(const std::string &line) {
+        const std::string text = line + "\n";
+        EXPECT_EQ(::write(commands_, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+    }
 
 private:
     pid_t pid_ = -1;
+    int commands_ = -1;
     std::string path_;
 };
 

@@ -42,7 +42,12 @@ void FbusResponder::notify() {
     }
     if (events->incomingCall) {
         events->incomingCall = false;
-        const std::string number = phone_.ringingNumber().substr(0, 40);
+        // The call set's form of an international number ("D" for "+") is
+        // not what goes on the line.
+        std::string number = phone_.ringingNumber().substr(0, 40);
+        if (!number.empty() && number.front() == 'D') {
+            number.front() = '+';
+        }
         const std::string name = phone_.ringingName().substr(0, 40);
         // [6] number length, number, name length, name
         FbusMessage notice = reply(0x01, 0x05, {0x00, 0x00, static_cast<uint8_t>(number.size())});
