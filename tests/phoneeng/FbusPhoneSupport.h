@@ -10,7 +10,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <string>
 #include <thread>
 
@@ -75,7 +77,8 @@ public:
     // A line for the phone's standard input ("ring NUMBER", "hangup").
     void command(const std::string &line) {
         const std::string text = line + "\n";
-        EXPECT_EQ(::write(commands_, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+        EXPECT_EQ(::write(commands_, text.data(), text.size()), static_cast<ssize_t>(text.size()))
+            << std::strerror(errno) << " fd " << commands_;
     }
 
 private:
