@@ -1,5 +1,6 @@
 #include "fbus/FbusDispatcher.h"
 
+#include "fbus/FbusCallHandler.h"
 #include "fbus/FbusIdentityHandler.h"
 #include "fbus/FbusLogoHandler.h"
 #include "fbus/FbusPhonebookHandler.h"
@@ -10,6 +11,7 @@ namespace phoneeng::fbus {
 
 FbusDispatcher::FbusDispatcher() {
     handlers_.push_back(std::make_unique<FbusIdentityHandler>());
+    handlers_.push_back(std::make_unique<FbusCallHandler>());
     handlers_.push_back(std::make_unique<FbusStatusHandler>());
     handlers_.push_back(std::make_unique<FbusPhonebookHandler>());
     handlers_.push_back(std::make_unique<FbusLogoHandler>());

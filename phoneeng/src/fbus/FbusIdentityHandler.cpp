@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "fbus/FbusCallHandler.h"
 #include "fbus/FbusReader.h"
 #include "logo/ByteIo.h"
 
@@ -36,6 +37,17 @@ void FbusIdentityHandler::handle(const FbusMessage &request, FbusContext &contex
                                  std::vector<FbusMessage> &replies) {
     if (request.type == 0x40) {
         extended(request, context, replies);
+        return;
+    }
+    // Key presses: 00 01 46 (press) or 47 (release), 00 01, the key code;
+    // a press counts, its release is only acknowledged.
+    const int keySubtype = subtypeOf(request, 2);
+    if (keySubtype == 0x46 || keySubtype == 0x47) {
+        const char key = request.body.size() > 5 ? keyOfCode(request.body[5]) : 0;
+        if (keySubtype == 0x46 && key != 0) {
+            context.phone.pressKeys(std::string(1, key));
+        }
+        replies.push_back(FbusMessage{0xD2, {0x01, 0x00, static_cast<uint8_t>(keySubtype)}});
         return;
     }
     // Model and firmware: 01 00 00 (the third byte tells this answer from a

@@ -1,4 +1,5 @@
-// Who the phone is and the extended commands: model and firmware (0xD1),
+// Who the phone is and the extended commands: model and firmware, and key
+// presses (0xD1),
 // and type 0x40 (IMEI, hardware and product strings, security switch with
 // soft and hard reset, dialling, tones, settings reset).
 //
