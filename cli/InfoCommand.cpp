@@ -80,7 +80,7 @@ int runInfo(const QStringList &args) {
     }
     LogoImage logo;
     try {
-        logo = readLogoInput(path, kind);
+        logo = readLogoInput(path, LogoReadOptions{kind, std::nullopt, {}});
     } catch (const CliError &logoError) {
         // a file of no known extension may still be a ring tone
         if (logoError.code() != kExitFile || findLogoFormat(QFileInfo(path).suffix())) {
