@@ -5,6 +5,8 @@
 #include <QSet>
 #include <algorithm>
 #include <climits>
+#include <initializer_list>
+#include <utility>
 
 #include "ArgParser.h"
 #include "CliError.h"
@@ -91,6 +93,26 @@ Target targetFor(const QString &formatOrExtension, const QString &shownAs) {
     return t;
 }
 
+// The value of `option` as one of `choices` (any case); nothing when the
+// option is absent, a usage error for another word.
+template <typename T>
+std::optional<T> choiceOption(const ArgParser &p, const char *option,
+                              std::initializer_list<std::pair<const char *, T>> choices) {
+    if (!p.has(option)) {
+        return std::nullopt;
+    }
+    const QString wanted = p.value(option).toLower();
+    QStringList words;
+    for (const auto &[word, value] : choices) {
+        if (wanted == QLatin1String(word)) {
+            return value;
+        }
+        words << QLatin1String(word);
+    }
+    usageError(QStringLiteral("convert: --%1 takes %2, not \"%3\"")
+                   .arg(QLatin1String(option), words.join(QStringLiteral(", ")), p.value(option)));
+}
+
 ImportOptions importOptions(const ArgParser &p) {
     ImportOptions o;
     if (int(p.has("fit")) + int(p.has("fill")) + int(p.has("stretch")) > 1) {
@@ -98,47 +120,13 @@ ImportOptions importOptions(const ArgParser &p) {
     }
     o.fit = p.has("fill") ? FitMode::Fill : p.has("stretch") ? FitMode::Stretch : FitMode::Fit;
     o.threshold = p.intValue("threshold", o.threshold, 0, 256);
-    static const struct {
-        const char *name;
-        DitherMode mode;
-    } dithers[] = {{"none", DitherMode::None},
-                   {"floyd-steinberg", DitherMode::FloydSteinberg},
-                   {"ordered", DitherMode::Ordered},
-                   {"atkinson", DitherMode::Atkinson}};
-    if (p.has("dither")) {
-        const QString wanted = p.value("dither").toLower();
-        const auto *found =
-            std::find_if(std::begin(dithers), std::end(dithers),
-                         [&](const auto &d) { return wanted == QLatin1String(d.name); });
-        if (found == std::end(dithers)) {
-            usageError(QStringLiteral("convert: --dither takes none, floyd-steinberg, ordered or "
-                                      "atkinson, not \"%1\"")
-                           .arg(p.value("dither")));
-        }
-        o.dither = found->mode;
-    }
+    o.dither = choiceOption<DitherMode>(p, "dither",
+                                        {{"none", DitherMode::None},
+                                         {"floyd-steinberg", DitherMode::FloydSteinberg},
+                                         {"ordered", DitherMode::Ordered},
+                                         {"atkinson", DitherMode::Atkinson}})
+                   .value_or(o.dither);
     return o;
-}
-
-CHeaderLayout layoutOption(const ArgParser &p) {
-    const QString value = p.value("layout", QStringLiteral("rows")).toLower();
-    if (value != QLatin1String("rows") && value != QLatin1String("pages")) {
-        usageError(QStringLiteral("convert: --layout takes rows or pages, not \"%1\"")
-                       .arg(p.value("layout")));
-    }
-    return value == QLatin1String("rows") ? CHeaderLayout::Rows : CHeaderLayout::Pages;
-}
-
-std::optional<ToneDevice> deviceOption(const ArgParser &p) {
-    if (!p.has("device")) {
-        return std::nullopt;
-    }
-    const QString value = p.value("device").toLower();
-    if (value != QLatin1String("midi") && value != QLatin1String("speaker")) {
-        usageError(QStringLiteral("convert: --device takes midi or speaker, not \"%1\"")
-                       .arg(p.value("device")));
-    }
-    return value == QLatin1String("midi") ? ToneDevice::Midi : ToneDevice::Speaker;
 }
 
 void checkSettingsFit(const Target &target, const Settings &s) {
@@ -272,9 +260,13 @@ int runConvert(const QStringList &args) {
     s.pictureOptions = p.has("fit") || p.has("fill") || p.has("stretch") || p.has("threshold") ||
                        p.has("dither") || p.has("scale") || p.has("layout");
     s.write.scale = p.intValue("scale", 1, 1, kMaxExportScale);
-    s.write.layout = layoutOption(p);
+    s.write.layout =
+        choiceOption<CHeaderLayout>(
+            p, "layout", {{"rows", CHeaderLayout::Rows}, {"pages", CHeaderLayout::Pages}})
+            .value_or(CHeaderLayout::Rows);
     s.invert = p.has("invert");
-    s.device = deviceOption(p);
+    s.device = choiceOption<ToneDevice>(
+        p, "device", {{"midi", ToneDevice::Midi}, {"speaker", ToneDevice::Speaker}});
     if (p.has("netcode")) {
         s.netCode = p.value("netcode");
         LogoImage probe = LogoImage::blank(kOperatorLogo);

@@ -4,6 +4,7 @@
 #include <QImageReader>
 
 #include "CliError.h"
+#include "Console.h"
 #include "imaging/LogoExport.h"
 #include "imaging/PictureImport.h"
 
@@ -58,7 +59,8 @@ LogoImage readPictureLogo(const QString &path, const LogoReadOptions &options) {
     }
     QImageReader reader(path);
     reader.setAutoTransform(true);
-    const QImage picture = reader.read();
+    QImage picture;
+    withLibraryChatterSilenced([&] { picture = reader.read(); });
     if (picture.isNull()) {
         fileError(QStringLiteral("%1: damaged or not a picture (%2)")
                       .arg(path, reader.errorString().simplified()));
