@@ -15,7 +15,8 @@ LogoImage readLogoInput(const QString &path, const LogoReadOptions &options) {
     LogoImage image;
     if (const LogoFormat *format = findLogoFormat(ext); format && !ext.isEmpty()) {
         if (!format->read) {
-            notInThisBuild(QStringLiteral("Reading %1 files").arg(format->name));
+            usageError(
+                QStringLiteral("%1: %2 files are written, not read").arg(path, format->name));
         }
         image = format->read(path, options);
     } else if (isPictureExtension(ext)) {
@@ -33,7 +34,8 @@ void readRingToneInput(const QString &path) {
     const QString ext = QFileInfo(path).suffix().toLower();
     if (const RingToneFormat *format = findRingToneFormat(ext);
         format && !ext.isEmpty() && !format->read) {
-        notInThisBuild(QStringLiteral("Reading %1 files").arg(format->name));
+        usageError(QStringLiteral("%1: %2 files are written, not read (read RTTTL or OTT)")
+                       .arg(path, format->name));
     }
     readEngineRingToneFile(path);
 }
