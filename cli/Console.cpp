@@ -1,8 +1,10 @@
 #include "Console.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace glyphsmith::cli {
 
@@ -20,6 +22,26 @@ void printErr(const QString &text) {
 
 bool errIsTerminal() {
     return isatty(fileno(stderr)) != 0;
+}
+
+void withLibraryChatterSilenced(const std::function<void()> &work) {
+    std::fflush(stderr);
+    const int saved = std::getenv("GLYPHSMITH_CLI_DEBUG") ? -1 : dup(STDERR_FILENO);
+    const int null = saved >= 0 ? open("/dev/null", O_WRONLY | O_CLOEXEC) : -1;
+    if (null >= 0) {
+        dup2(null, STDERR_FILENO);
+        close(null);
+    }
+    struct Restore {
+        int saved;
+        ~Restore() {
+            if (saved >= 0) {
+                dup2(saved, STDERR_FILENO);
+                close(saved);
+            }
+        }
+    } restore{saved};
+    work();
 }
 
 }  // namespace glyphsmith::cli

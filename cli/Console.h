@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 namespace glyphsmith::cli {
 
@@ -10,5 +11,10 @@ void printOut(const QString &text);
 void printErr(const QString &text);
 // Whether standard error is a terminal (progress lines go only there).
 bool errIsTerminal();
+
+// Runs `work` with standard error pointed at /dev/null: for libraries that
+// write their own complaints there (libpng, libjpeg), which would break the
+// rule of one line per failure. GLYPHSMITH_CLI_DEBUG leaves it alone.
+void withLibraryChatterSilenced(const std::function<void()> &work);
 
 }  // namespace glyphsmith::cli

@@ -5,6 +5,8 @@
 #include <QSet>
 #include <algorithm>
 #include <climits>
+#include <initializer_list>
+#include <utility>
 
 #include "ArgParser.h"
 #include "CliError.h"
@@ -20,18 +22,36 @@ const char *const kConvertHelp =
     "Usage: glyphsmith-cli convert [OPTIONS] IN OUT\n"
     "       glyphsmith-cli convert [OPTIONS] IN... --to FORMAT -o DIR\n"
     "\n"
-    "Converts logos between NOL, NGG, NSL, NLM, BMP, OTB and GSP, and ring tones\n"
-    "between RTTTL and OTT. The format of OUT comes from --to or from its extension;\n"
-    "the format of IN from its extension, or from its content. A folder given as IN\n"
-    "stands for the files in it. In a batch every IN becomes DIR/NAME.EXT; a progress\n"
-    "line shows on a terminal.\n"
+    "Converts logos between NOL, NGG, NSL, NLM, BMP, OTB, GSP, PNG and XBM, and\n"
+    "writes them as a C header (H); turns pictures (PNG, JPEG, GIF...) into logos;\n"
+    "converts ring tones between RTTTL and OTT and writes them as MIDI or WAV.\n"
+    "The format of OUT comes from --to or from its extension; the format of IN from\n"
+    "its extension, or from its content. A folder given as IN stands for the files\n"
+    "in it. In a batch every IN becomes DIR/NAME.EXT; a progress line shows on a\n"
+    "terminal.\n"
     "\n"
     "Options:\n"
-    "  --to FORMAT        the output format (nol, ngg, nsl, nlm, bmp, otb, gsp, rtttl, ott)\n"
+    "  --to FORMAT        the output format (nol, ngg, nsl, nlm, bmp, otb, gsp, png,\n"
+    "                     xbm, h, rtttl, ott, mid, wav)\n"
     "  -o, --output DIR   the folder of a batch (created when missing)\n"
     "  --kind KIND        operator, caller, picture or startup: the logo's kind and size\n"
     "  --netcode CODE     the operator logo's network code, as \"244 05\"\n"
-    "  --transpose N      moves every note of a ring tone by N semitones\n"
+    "  --invert           swaps set and clear pixels\n"
+    "Pictures:\n"
+    "  --fit, --fill, --stretch\n"
+    "                     the whole picture with its aspect kept (the default), the\n"
+    "                     logo covered and the rest cut, or the aspect ignored\n"
+    "  --threshold N      the grey level (0 to 256, 128 by default) from which a\n"
+    "                     pixel counts as light; higher gives a darker logo\n"
+    "  --dither MODE      none, floyd-steinberg (the default), ordered or atkinson\n"
+    "Logo files written:\n"
+    "  --scale N          PNG: each logo pixel as N x N pixels (1 to 16)\n"
+    "  --layout LAYOUT    C header: rows (8 pixels a byte along each row, the\n"
+    "                     default) or pages (8 rows a byte, column by column)\n"
+    "Ring tones:\n"
+    "  --transpose N      moves every note by N semitones\n"
+    "  --device DEVICE    WAV: the sound of midi (the synthesizer, the default when\n"
+    "                     a sound font is installed) or speaker (a square wave)\n"
     "  -h, --help         shows this text\n"
     "\n"
     "Exit status: 0 done, 1 usage error, 2 a file could not be read or written.\n";
@@ -48,9 +68,13 @@ struct Target {
 };
 
 struct Settings {
-    std::optional<LogoKind> kind;
+    LogoReadOptions read;
+    LogoWriteOptions write;
     std::optional<QString> netCode;
+    bool invert = false;
     int transpose = 0;
+    std::optional<ToneDevice> device;
+    bool pictureOptions = false;  // --fit, --threshold, --dither... given
 };
 
 Target targetFor(const QString &formatOrExtension, const QString &shownAs) {
@@ -69,32 +93,75 @@ Target targetFor(const QString &formatOrExtension, const QString &shownAs) {
     return t;
 }
 
-void checkSettingsFit(const Target &target, const Settings &s) {
-    if (target.logo && s.transpose != 0) {
-        usageError(QStringLiteral("convert: --transpose is for ring tones"));
+// The value of `option` as one of `choices` (any case); nothing when the
+// option is absent, a usage error for another word.
+template <typename T>
+std::optional<T> choiceOption(const ArgParser &p, const char *option,
+                              std::initializer_list<std::pair<const char *, T>> choices) {
+    if (!p.has(option)) {
+        return std::nullopt;
     }
-    if (target.tone && (s.kind || s.netCode)) {
-        usageError(QStringLiteral("convert: --kind and --netcode are for logos"));
+    const QString wanted = p.value(option).toLower();
+    QStringList words;
+    for (const auto &[word, value] : choices) {
+        if (wanted == QLatin1String(word)) {
+            return value;
+        }
+        words << QLatin1String(word);
+    }
+    usageError(QStringLiteral("convert: --%1 takes %2, not \"%3\"")
+                   .arg(QLatin1String(option), words.join(QStringLiteral(", ")), p.value(option)));
+}
+
+ImportOptions importOptions(const ArgParser &p) {
+    ImportOptions o;
+    if (int(p.has("fit")) + int(p.has("fill")) + int(p.has("stretch")) > 1) {
+        usageError(QStringLiteral("convert: give one of --fit, --fill and --stretch"));
+    }
+    o.fit = p.has("fill") ? FitMode::Fill : p.has("stretch") ? FitMode::Stretch : FitMode::Fit;
+    o.threshold = p.intValue("threshold", o.threshold, 0, 256);
+    o.dither = choiceOption<DitherMode>(p, "dither",
+                                        {{"none", DitherMode::None},
+                                         {"floyd-steinberg", DitherMode::FloydSteinberg},
+                                         {"ordered", DitherMode::Ordered},
+                                         {"atkinson", DitherMode::Atkinson}})
+                   .value_or(o.dither);
+    return o;
+}
+
+void checkSettingsFit(const Target &target, const Settings &s) {
+    if (target.logo && (s.transpose != 0 || s.device)) {
+        usageError(QStringLiteral("convert: --transpose and --device are for ring tones"));
+    }
+    if (target.tone && (s.read.kind || s.netCode || s.invert || s.pictureOptions)) {
+        usageError(
+            QStringLiteral("convert: --kind, --netcode, --invert and the picture "
+                           "options are for logos"));
     }
 }
 
 void convertFile(const QString &in, const QString &out, const Target &target, const Settings &s) {
     if (target.logo) {
-        LogoImage image = readLogoInput(in, s.kind);
-        if (!s.kind && target.logo->ownKind && *target.logo->ownKind != image.kind) {
-            image = image.asKind(*target.logo->ownKind);
+        LogoReadOptions read = s.read;
+        read.targetKind = target.logo->ownKind;
+        LogoImage image = readLogoInput(in, read);
+        if (!read.kind && read.targetKind && *read.targetKind != image.kind) {
+            image = image.asKind(*read.targetKind);
         }
         if (s.netCode) {
             image.netCode = *s.netCode;
         }
-        target.logo->write(image, out);
+        if (s.invert) {
+            image.pixels.flip();
+        }
+        target.logo->write(image, out, s.write);
         return;
     }
     readRingToneInput(in);
     if (s.transpose != 0) {
         transposeRingTone(engineRingTone(), s.transpose);
     }
-    target.tone->write(out);
+    target.tone->write(out, RingToneWriteOptions{s.device});
 }
 
 // The files a batch converts: folders stand for their files (not hidden,
@@ -178,19 +245,28 @@ int runConvert(const QStringList &args) {
                                             {"stretch", false},
                                             {"threshold", true},
                                             {"dither", true},
-                                            {"invert", false}});
+                                            {"invert", false},
+                                            {"scale", true},
+                                            {"layout", true},
+                                            {"device", true}});
     p.parse(args);
     if (p.helpWanted()) {
         printOut(QString::fromLatin1(kConvertHelp));
         return kExitOk;
     }
-    for (const char *option : {"fit", "fill", "stretch", "threshold", "dither", "invert"}) {
-        if (p.has(option)) {
-            notInThisBuild(QStringLiteral("Picture import (--%1)").arg(option));
-        }
-    }
     Settings s;
-    s.kind = kindOption(p.value("kind"), p.has("kind"));
+    s.read.kind = kindOption(p.value("kind"), p.has("kind"));
+    s.read.picture = importOptions(p);
+    s.pictureOptions = p.has("fit") || p.has("fill") || p.has("stretch") || p.has("threshold") ||
+                       p.has("dither") || p.has("scale") || p.has("layout");
+    s.write.scale = p.intValue("scale", 1, 1, kMaxExportScale);
+    s.write.layout =
+        choiceOption<CHeaderLayout>(
+            p, "layout", {{"rows", CHeaderLayout::Rows}, {"pages", CHeaderLayout::Pages}})
+            .value_or(CHeaderLayout::Rows);
+    s.invert = p.has("invert");
+    s.device = choiceOption<ToneDevice>(
+        p, "device", {{"midi", ToneDevice::Midi}, {"speaker", ToneDevice::Speaker}});
     if (p.has("netcode")) {
         s.netCode = p.value("netcode");
         LogoImage probe = LogoImage::blank(kOperatorLogo);

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "CliError.h"
+#include "MidiSynth.h"
 #include "velkor17/FBLogo.h"
 #include "velkor17/FBRingTone.h"
 
@@ -146,6 +147,27 @@ void writeEngineRingToneFile(const QString &path, const QString &ext) {
                       .arg(path));
     }
     throwOnCode(code, path);
+}
+
+void writeRingToneMidi(const QString &path) {
+    FBRingTone &tone = engineRingTone();
+    tone.RenderToMidi(path);
+    throwOnCode(tone.LastError(), path);
+}
+
+void writeRingToneWav(const QString &path, std::optional<ToneDevice> device) {
+    const bool haveSoundFont =
+        !velkor17::MidiSynth::findSoundFont(velkor17::MidiSynth::defaultSoundFontPaths()).isEmpty();
+    if (device == ToneDevice::Midi && !haveSoundFont) {
+        // the synthesizer would render silence
+        fileError(QStringLiteral("%1: no General MIDI sound font is installed (try --device "
+                                 "speaker)")
+                      .arg(path));
+    }
+    const bool midi = device ? *device == ToneDevice::Midi : haveSoundFont;
+    FBRingTone &tone = engineRingTone();
+    tone.RenderToWav(path, midi ? fbPlayRingtoneMidi : fbPlayRingtoneSpeaker);
+    throwOnCode(tone.LastError(), path);
 }
 
 }  // namespace glyphsmith::cli

@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 
+#include "FormatTable.h"
 #include "LogoImage.h"
 
 class FBLogo;
@@ -35,6 +36,11 @@ void writeEngineLogoFile(const LogoImage &image, const QString &path, const QStr
 void readEngineRingToneFile(const QString &path);
 // Writes the engine's ring tone as RTTTL ("txt") or OTT ("ott").
 void writeEngineRingToneFile(const QString &path, const QString &ext);
+
+// Renders the engine's ring tone as a Standard MIDI File, or as a WAV file
+// sounded by `device` (see RingToneWriteOptions); written atomically.
+void writeRingToneMidi(const QString &path);
+void writeRingToneWav(const QString &path, std::optional<ToneDevice> device);
 
 // The one-line message of an engine file code for `path`; empty for 0.
 QString engineFileMessage(int code, const QString &path);

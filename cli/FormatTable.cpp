@@ -2,6 +2,7 @@
 
 #include "EngineFiles.h"
 #include "GspLogoFile.h"
+#include "PictureFiles.h"
 
 namespace glyphsmith::cli {
 
@@ -13,7 +14,7 @@ LogoFormat engineLogoFormat(const char *name, const char *ext, std::optional<Log
             {extension},
             ownKind,
             [](const QString &path, const LogoReadOptions &) { return readEngineLogoFile(path); },
-            [extension](const LogoImage &image, const QString &path) {
+            [extension](const LogoImage &image, const QString &path, const LogoWriteOptions &) {
                 writeEngineLogoFile(image, path, extension);
             }};
 }
@@ -54,11 +55,21 @@ const std::vector<LogoFormat> &logoFormats() {
          [](const QString &path, const LogoReadOptions &options) {
              return readGspLogoFile(path, options.kind);
          },
-         writeGspLogoFile},
-        // The picture export registers its writers here.
-        {QStringLiteral("PNG"), {QStringLiteral("png")}, std::nullopt, {}, {}},
-        {QStringLiteral("XBM"), {QStringLiteral("xbm")}, std::nullopt, {}, {}},
-        {QStringLiteral("H"), {QStringLiteral("h")}, std::nullopt, {}, {}},
+         [](const LogoImage &image, const QString &path, const LogoWriteOptions &) {
+             writeGspLogoFile(image, path);
+         }},
+        {QStringLiteral("PNG"),
+         {QStringLiteral("png")},
+         std::nullopt,
+         readPictureLogo,
+         writePngLogo},
+        {QStringLiteral("XBM"),
+         {QStringLiteral("xbm")},
+         std::nullopt,
+         readPictureLogo,
+         writeXbmLogo},
+        // the C header of the export: written only
+        {QStringLiteral("H"), {QStringLiteral("h")}, std::nullopt, {}, writeHeaderLogo},
     };
     return formats;
 }
@@ -68,14 +79,26 @@ const std::vector<RingToneFormat> &ringToneFormats() {
         {QStringLiteral("RTTTL"),
          {QStringLiteral("txt"), QStringLiteral("rtttl"), QStringLiteral("rtx")},
          readEngineRingToneFile,
-         [](const QString &path) { writeEngineRingToneFile(path, QStringLiteral("txt")); }},
+         [](const QString &path, const RingToneWriteOptions &) {
+             writeEngineRingToneFile(path, QStringLiteral("txt"));
+         }},
         {QStringLiteral("OTT"),
          {QStringLiteral("ott")},
          readEngineRingToneFile,
-         [](const QString &path) { writeEngineRingToneFile(path, QStringLiteral("ott")); }},
-        // The ring tone export registers its writers here.
-        {QStringLiteral("MIDI"), {QStringLiteral("mid"), QStringLiteral("midi")}, {}, {}},
-        {QStringLiteral("WAV"), {QStringLiteral("wav")}, {}, {}},
+         [](const QString &path, const RingToneWriteOptions &) {
+             writeEngineRingToneFile(path, QStringLiteral("ott"));
+         }},
+        // written only, as the ring tone window exports them
+        {QStringLiteral("MIDI"),
+         {QStringLiteral("mid"), QStringLiteral("midi")},
+         {},
+         [](const QString &path, const RingToneWriteOptions &) { writeRingToneMidi(path); }},
+        {QStringLiteral("WAV"),
+         {QStringLiteral("wav")},
+         {},
+         [](const QString &path, const RingToneWriteOptions &options) {
+             writeRingToneWav(path, options.device);
+         }},
     };
     return formats;
 }

@@ -15,12 +15,24 @@
 #include <vector>
 
 #include "LogoImage.h"
+#include "imaging/LogoExport.h"
+#include "imaging/PictureImport.h"
 
 namespace glyphsmith::cli {
 
 struct LogoReadOptions {
     // The kind asked for with --kind: the size of formats that hold none.
     std::optional<LogoKind> kind;
+    // The kind the output format is made for: the size of a picture that
+    // has no logo's size when --kind is absent.
+    std::optional<LogoKind> targetKind;
+    // How a picture becomes logo pixels (--fit, --threshold, --dither...).
+    ImportOptions picture;
+};
+
+struct LogoWriteOptions {
+    int scale = 1;                               // PNG: pixels per logo pixel
+    CHeaderLayout layout = CHeaderLayout::Rows;  // C header: the byte layout
 };
 
 struct LogoFormat {
@@ -30,14 +42,25 @@ struct LogoFormat {
     // kind unless --kind says otherwise. Nothing for formats of any kind.
     std::optional<LogoKind> ownKind;
     std::function<LogoImage(const QString &path, const LogoReadOptions &options)> read;
-    std::function<void(const LogoImage &image, const QString &path)> write;
+    std::function<void(const LogoImage &image, const QString &path,
+                       const LogoWriteOptions &options)>
+        write;
+};
+
+// The sound a WAV file is rendered with.
+enum class ToneDevice { Midi, Speaker };
+
+struct RingToneWriteOptions {
+    // Nothing: the synthesizer when a sound font is installed, else the
+    // speaker's square wave.
+    std::optional<ToneDevice> device;
 };
 
 struct RingToneFormat {
     QString name;
     QStringList extensions;
     std::function<void(const QString &path)> read;
-    std::function<void(const QString &path)> write;
+    std::function<void(const QString &path, const RingToneWriteOptions &options)> write;
 };
 
 const std::vector<LogoFormat> &logoFormats();

@@ -14,15 +14,6 @@ namespace {
 // Longer rows or more rows than any kind has mark a file that is no logo.
 constexpr int kMaxSide = 128;
 
-std::optional<LogoKind> kindOfSize(int width, int height) {
-    for (LogoKind kind : {kOperatorLogo, kPictureMessage, kStartupLogo}) {
-        if (logoKindInfo(kind).width == width && logoKindInfo(kind).height == height) {
-            return kind;
-        }
-    }
-    return std::nullopt;
-}
-
 }  // namespace
 
 LogoImage readGspLogoFile(const QString &path, std::optional<LogoKind> kind) {

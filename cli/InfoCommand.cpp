@@ -9,6 +9,7 @@
 #include "FormatTable.h"
 #include "LogoInput.h"
 #include "RingToneFacts.h"
+#include "velkor17/NetworkNames.h"
 
 namespace glyphsmith::cli {
 
@@ -16,7 +17,8 @@ const char *const kInfoHelp =
     "Usage: glyphsmith-cli info [OPTIONS] FILE\n"
     "\n"
     "Tells what a logo or ring tone file holds. A logo: its kind, size and network\n"
-    "code, then the logo as text art ('#' set, '.' clear). A ring tone: its name,\n"
+    "code (with the network's name where the engine knows it), then the logo as\n"
+    "text art ('#' set, '.' clear). A ring tone: its name,\n"
     "tempo, notes, playing length and the size of its smart message.\n"
     "\n"
     "Options:\n"
@@ -33,7 +35,14 @@ void printLogo(const QString &path, const LogoImage &logo) {
     text += QStringLiteral("Kind: %1\n").arg(kindDisplayName(logo.kind));
     text += QStringLiteral("Size: %1 x %2\n").arg(logo.width).arg(logo.height);
     if (!logo.netCode.isEmpty()) {
-        text += QStringLiteral("Network code: %1\n").arg(logo.netCode);
+        const velkor17::NetworkNames names = velkor17::LookupNetworkNames(logo.netCode);
+        QString named;
+        if (!names.provider.isEmpty()) {
+            named = names.country.isEmpty()
+                        ? QStringLiteral(" (%1)").arg(names.provider)
+                        : QStringLiteral(" (%1, %2)").arg(names.provider, names.country);
+        }
+        text += QStringLiteral("Network code: %1%2\n").arg(logo.netCode, named);
     }
     text += QLatin1Char('\n') + logoTextArt(logo);
     printOut(text);
@@ -80,7 +89,7 @@ int runInfo(const QStringList &args) {
     }
     LogoImage logo;
     try {
-        logo = readLogoInput(path, kind);
+        logo = readLogoInput(path, LogoReadOptions{kind, std::nullopt, {}});
     } catch (const CliError &logoError) {
         // a file of no known extension may still be a ring tone
         if (logoError.code() != kExitFile || findLogoFormat(QFileInfo(path).suffix())) {

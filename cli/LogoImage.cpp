@@ -35,6 +35,15 @@ std::optional<LogoKind> kindForLogoType(int fbLogoType) {
     return std::nullopt;
 }
 
+std::optional<LogoKind> kindOfSize(int width, int height) {
+    for (LogoKind kind : {kOperatorLogo, kPictureMessage, kStartupLogo}) {
+        if (logoKindInfo(kind).width == width && logoKindInfo(kind).height == height) {
+            return kind;
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<LogoKind> kindFromName(const QString &name) {
     static const struct {
         const char *words;

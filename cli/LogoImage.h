@@ -35,6 +35,11 @@ struct LogoImage {
 // value.
 std::optional<LogoKind> kindForLogoType(int fbLogoType);
 
+// The kind whose size is `width` x `height` logo pixels (72 x 14 the
+// operator logo, 72 x 28 the picture message, 84 x 48 the startup logo);
+// nothing for another size.
+std::optional<LogoKind> kindOfSize(int width, int height);
+
 // "operator", "caller", "picture", "startup" (and a few spellings users
 // type, any case) to a kind; nothing for another word.
 std::optional<LogoKind> kindFromName(const QString &name);

@@ -5,19 +5,22 @@
 #include "CliError.h"
 #include "EngineFiles.h"
 #include "FormatTable.h"
+#include "PictureFiles.h"
 
 namespace glyphsmith::cli {
 
-LogoImage readLogoInput(const QString &path, std::optional<LogoKind> kind) {
+LogoImage readLogoInput(const QString &path, const LogoReadOptions &options) {
+    const std::optional<LogoKind> kind = options.kind;
     const QString ext = QFileInfo(path).suffix().toLower();
     LogoImage image;
     if (const LogoFormat *format = findLogoFormat(ext); format && !ext.isEmpty()) {
         if (!format->read) {
-            notInThisBuild(QStringLiteral("Reading %1 files").arg(format->name));
+            usageError(
+                QStringLiteral("%1: %2 files are written, not read").arg(path, format->name));
         }
-        image = format->read(path, LogoReadOptions{kind});
+        image = format->read(path, options);
     } else if (isPictureExtension(ext)) {
-        notInThisBuild(QStringLiteral("Picture import (%1)").arg(ext.toUpper()));
+        image = readPictureLogo(path, options);
     } else {
         image = readEngineLogoFile(path);
     }
@@ -31,7 +34,8 @@ void readRingToneInput(const QString &path) {
     const QString ext = QFileInfo(path).suffix().toLower();
     if (const RingToneFormat *format = findRingToneFormat(ext);
         format && !ext.isEmpty() && !format->read) {
-        notInThisBuild(QStringLiteral("Reading %1 files").arg(format->name));
+        usageError(QStringLiteral("%1: %2 files are written, not read (read RTTTL or OTT)")
+                       .arg(path, format->name));
     }
     readEngineRingToneFile(path);
 }

@@ -6,14 +6,16 @@
 #include <QString>
 #include <optional>
 
+#include "FormatTable.h"
 #include "LogoImage.h"
 
 namespace glyphsmith::cli {
 
-// A logo from `path`. `kind` (from --kind) sizes formats that hold no size,
-// and is applied to the result. Usage error for pictures and formats this
-// build cannot read; file error for a missing or damaged file.
-LogoImage readLogoInput(const QString &path, std::optional<LogoKind> kind);
+// A logo from `path`; pictures (PNG, JPEG...) through the picture import.
+// options.kind (from --kind) sizes formats that hold no size, and is applied
+// to the result. Usage error for formats this build cannot read; file error
+// for a missing or damaged file.
+LogoImage readLogoInput(const QString &path, const LogoReadOptions &options);
 
 // Loads the ring tone at `path` into the engine's ring tone.
 void readRingToneInput(const QString &path);

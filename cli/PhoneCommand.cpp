@@ -3,10 +3,35 @@
 #include "CliError.h"
 #include "Console.h"
 #include "PhoneSession.h"
+#include "velkor17/ConnectionTest.h"
+
+#include <algorithm>
 
 namespace glyphsmith::cli {
 
 namespace {
+
+// The engine's step-by-step report goes to standard output; the first
+// failed step (the report's last line) is the one-line failure.
+void checkConnection(PhoneSession &session, const ArgParser &) {
+    const QString report = velkor17::TestConnection(session.port()).trimmed();
+    const QStringList lines = report.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QString failedTag = QStringLiteral("[FAILED] ");
+    const auto failed = std::find_if(lines.begin(), lines.end(), [&](const QString &line) {
+        return line.startsWith(failedTag);
+    });
+    QString passed;
+    for (auto line = lines.begin(); line != failed; ++line) {
+        passed += *line + QLatin1Char('\n');
+    }
+    printOut(passed);
+    if (failed != lines.end() || lines.isEmpty()) {
+        phoneError(QStringLiteral("phone check on %1 failed: %2")
+                       .arg(session.port(), failed != lines.end()
+                                                ? failed->mid(failedTag.size())
+                                                : QStringLiteral("the engine gave no report")));
+    }
+}
 
 const std::vector<PhoneSubcommand> &subcommands() {
     static const std::vector<PhoneSubcommand> all = [] {
@@ -14,15 +39,8 @@ const std::vector<PhoneSubcommand> &subcommands() {
         for (PhoneSubcommand &c : phoneLogoSubcommands()) {
             list.push_back(std::move(c));
         }
-        list.push_back({"check",
-                        "check",
-                        "checks the connection to the phone",
-                        {},
-                        0,
-                        0,
-                        [](PhoneSession &, const ArgParser &) {
-                            notInThisBuild(QStringLiteral("The connection check"));
-                        }});
+        list.push_back(
+            {"check", "check", "checks the connection to the phone", {}, 0, 0, checkConnection});
         return list;
     }();
     return all;

@@ -25,8 +25,9 @@ bool usesLocation(LogoKind kind) {
 // The logo named by FILE (with --kind and --netcode) in the engine's logo,
 // with its location and picture text.
 LogoImage loadLogo(FBLogo &logo, const ArgParser &p) {
-    LogoImage image =
-        readLogoInput(p.positionals().constFirst(), kindOption(p.value("kind"), p.has("kind")));
+    LogoReadOptions options;
+    options.kind = kindOption(p.value("kind"), p.has("kind"));
+    LogoImage image = readLogoInput(p.positionals().constFirst(), options);
     if (p.has("netcode")) {
         image.netCode = p.value("netcode");
     }
@@ -73,7 +74,7 @@ void download(PhoneSession &session, const ArgParser &p) {
     PhoneSession::check(logo.LastError(), QStringLiteral("download"));
     LogoImage image = logoFromEngine(logo);
     image = image.asKind(*kind);
-    format->write(image, out);
+    format->write(image, out, LogoWriteOptions{});
 }
 
 void sendLogo(PhoneSession &session, const ArgParser &p) {

@@ -17,6 +17,7 @@ public:
     explicit PhoneSession(QString port);
     ~PhoneSession();
 
+    const QString &port() const { return port_; }
     // The control; not yet connected.
     VelkorControl &control() { return *control_; }
     // Connects once; a phone error when the phone does not answer.

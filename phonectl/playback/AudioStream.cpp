@@ -1,11 +1,8 @@
 #include "AudioStream.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
 #include <QCoreApplication>
-#include <QMediaDevices>
 
+#include "AudioOutputModule.h"
 #include "SampleSink.h"
 
 namespace velkor17 {
@@ -21,7 +18,7 @@ AudioStream::~AudioStream() {
 }
 
 void AudioStream::enqueue(const qint16 *samples, qsizetype count) {
-    if (sink_ == nullptr && !open()) {
+    if (device_ == nullptr && !open()) {
         return;
     }
     if (channels_ == 1) {
@@ -43,30 +40,13 @@ bool AudioStream::open() {
     if (sinceFailure_.isValid() && sinceFailure_.elapsed() < kRetryMs) {
         return false;
     }
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    QAudioFormat format;
-    format.setSampleRate(SampleSink::kSampleRate);
-    format.setSampleFormat(QAudioFormat::Int16);
-    format.setChannelCount(1);
-    if (!device.isNull() && !device.isFormatSupported(format)) {
-        format.setChannelCount(2);
-    }
-    if (device.isNull() || !device.isFormatSupported(format)) {
+    const AudioOutputModule *module = audioOutputModule();
+    device_ = module != nullptr ? module->open(SampleSink::kSampleRate, kBufferMs) : nullptr;
+    if (device_ == nullptr) {
         sinceFailure_.start();
         return false;
     }
-    auto *sink = new QAudioSink(device, format, this);
-    sink->setBufferSize(qsizetype(format.bytesForDuration(qint64(kBufferMs) * 1000)));
-    QIODevice *io = sink->start();
-    if (io == nullptr || sink->error() != QAudio::NoError ||
-        sink->state() == QAudio::StoppedState) {
-        sink->deleteLater();
-        sinceFailure_.start();
-        return false;
-    }
-    sink_ = sink;
-    io_ = io;
-    channels_ = format.channelCount();
+    channels_ = device_->channels();
     sinceFailure_.invalidate();
     sinceDry_.invalidate();
     feedTimer_.start();
@@ -77,19 +57,14 @@ void AudioStream::close() {
     feedTimer_.stop();
     pending_.clear();
     offset_ = 0;
-    if (sink_ != nullptr) {
-        sink_->stop();
-        delete sink_;
-        sink_ = nullptr;
-        io_ = nullptr;
-    }
+    device_.reset();
 }
 
 void AudioStream::feed() {
-    if (sink_ == nullptr) {
+    if (device_ == nullptr) {
         return;
     }
-    if (sink_->error() != QAudio::NoError && sink_->error() != QAudio::UnderrunError) {
+    if (!device_->healthy()) {
         // The device went away or broke: drop the sound, keep the timing.
         close();
         sinceFailure_.start();
@@ -98,10 +73,10 @@ void AudioStream::feed() {
     const qsizetype frameBytes = qsizetype(sizeof(qint16)) * channels_;
     qsizetype available = pending_.size() - offset_;
     if (available > 0) {
-        qsizetype room = qMin<qsizetype>(sink_->bytesFree(), available);
+        qsizetype room = qMin<qsizetype>(device_->bytesFree(), available);
         room -= room % frameBytes;
         if (room > 0) {
-            const qint64 written = io_->write(pending_.constData() + offset_, room);
+            const qint64 written = device_->write(pending_.constData() + offset_, room);
             if (written > 0) {
                 offset_ += qsizetype(written);
             }

@@ -1,5 +1,5 @@
 // Feeds 16-bit mono samples at SampleSink::kSampleRate to the system's default
-// audio output (Qt Multimedia, push mode). The device opens on the first
+// audio output (Qt Multimedia in the audio output module, push mode). The device opens on the first
 // samples and closes again after it has run dry for kIdleCloseMs. With no
 // audio device or sound server the samples are dropped: nothing fails.
 // Lives on the thread that created it and needs its event loop to turn.
@@ -9,13 +9,13 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
+#include <memory>
 
 #include "velkor17/Export.h"
 
-class QAudioSink;
-class QIODevice;
-
 namespace velkor17 {
+
+class AudioOutputDevice;
 
 class VELKOR17_EXPORT AudioStream : public QObject {
     Q_OBJECT
@@ -31,7 +31,7 @@ public:
 
     void enqueue(const qint16 *samples, qsizetype count);
     // True while a device is open.
-    bool isOpen() const { return sink_ != nullptr; }
+    bool isOpen() const { return device_ != nullptr; }
     // Samples queued but not yet handed to the device.
     qsizetype pendingSamples() const {
         return (pending_.size() - offset_) / qsizetype(sizeof(qint16));
@@ -42,8 +42,7 @@ private:
     void close();
     void feed();
 
-    QAudioSink *sink_ = nullptr;
-    QIODevice *io_ = nullptr;
+    std::unique_ptr<AudioOutputDevice> device_;
     int channels_ = 1;
     QByteArray pending_;  // device-format bytes
     qsizetype offset_ = 0;

@@ -1,13 +1,12 @@
 #include "MidiSynth.h"
 
-#include <fluidsynth.h>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <cmath>
 
+#include "FluidSynthLibrary.h"
 #include "SampleSink.h"
 
 namespace velkor17 {
@@ -18,11 +17,16 @@ constexpr qsizetype kBlock = 4096;
 // Output level: FluidSynth's own default (0.2) is quiet next to the speaker's square wave.
 constexpr double kGain = 1.0;
 
+// Valid once a synthesizer exists: it is made only when the library loaded.
+const FluidSynthLibrary &fluid() {
+    return *FluidSynthLibrary::get();
+}
+
 void quietFluidSynthLogging() {
     static const bool done = [] {
-        fluid_set_log_function(FLUID_WARN, nullptr, nullptr);
-        fluid_set_log_function(FLUID_INFO, nullptr, nullptr);
-        fluid_set_log_function(FLUID_DBG, nullptr, nullptr);
+        fluid().fluid_set_log_function(FLUID_WARN, nullptr, nullptr);
+        fluid().fluid_set_log_function(FLUID_INFO, nullptr, nullptr);
+        fluid().fluid_set_log_function(FLUID_DBG, nullptr, nullptr);
         return true;
     }();
     Q_UNUSED(done);
@@ -61,10 +65,10 @@ MidiSynth::MidiSynth(QStringList soundFontCandidates)
 
 MidiSynth::~MidiSynth() {
     if (synth_ != nullptr) {
-        delete_fluid_synth(synth_);
+        fluid().delete_fluid_synth(synth_);
     }
     if (settings_ != nullptr) {
-        delete_fluid_settings(settings_);
+        fluid().delete_fluid_settings(settings_);
     }
 }
 
@@ -74,24 +78,24 @@ bool MidiSynth::load() {
     }
     tried_ = true;
     const QString path = findSoundFont(candidates_);
-    if (path.isEmpty()) {
+    if (path.isEmpty() || FluidSynthLibrary::get() == nullptr) {
         return false;
     }
     quietFluidSynthLogging();
-    settings_ = new_fluid_settings();
+    settings_ = fluid().new_fluid_settings();
     if (settings_ == nullptr) {
         return false;
     }
-    fluid_settings_setnum(settings_, "synth.sample-rate", SampleSink::kSampleRate);
-    fluid_settings_setnum(settings_, "synth.gain", kGain);
-    fluid_settings_setint(settings_, "synth.reverb.active", 0);
-    fluid_settings_setint(settings_, "synth.chorus.active", 0);
-    fluid_synth_t *synth = new_fluid_synth(settings_);
+    fluid().fluid_settings_setnum(settings_, "synth.sample-rate", SampleSink::kSampleRate);
+    fluid().fluid_settings_setnum(settings_, "synth.gain", kGain);
+    fluid().fluid_settings_setint(settings_, "synth.reverb.active", 0);
+    fluid().fluid_settings_setint(settings_, "synth.chorus.active", 0);
+    fluid_synth_t *synth = fluid().new_fluid_synth(settings_);
     if (synth == nullptr) {
         return false;
     }
-    if (fluid_synth_sfload(synth, QFile::encodeName(path).constData(), 1) == FLUID_FAILED) {
-        delete_fluid_synth(synth);
+    if (fluid().fluid_synth_sfload(synth, QFile::encodeName(path).constData(), 1) == FLUID_FAILED) {
+        fluid().delete_fluid_synth(synth);
         return false;
     }
     synth_ = synth;
@@ -101,13 +105,13 @@ bool MidiSynth::load() {
 
 void MidiSynth::reset() {
     if (synth_ != nullptr) {
-        fluid_synth_system_reset(synth_);
+        fluid().fluid_synth_system_reset(synth_);
     }
 }
 
 void MidiSynth::allSoundsOff() {
     if (synth_ != nullptr) {
-        fluid_synth_all_sounds_off(synth_, -1);
+        fluid().fluid_synth_all_sounds_off(synth_, -1);
     }
 }
 
@@ -121,33 +125,33 @@ void MidiSynth::shortMessage(quint32 message) {
     const int data2 = int((message >> 16) & 0x7F);
     switch (status & 0xF0) {
         case 0x80:
-            fluid_synth_noteoff(synth_, channel, data1);
+            fluid().fluid_synth_noteoff(synth_, channel, data1);
             break;
         case 0x90:
             if (data2 == 0) {
-                fluid_synth_noteoff(synth_, channel, data1);
+                fluid().fluid_synth_noteoff(synth_, channel, data1);
             } else {
-                fluid_synth_noteon(synth_, channel, data1, data2);
+                fluid().fluid_synth_noteon(synth_, channel, data1, data2);
             }
             break;
         case 0xA0:
-            fluid_synth_key_pressure(synth_, channel, data1, data2);
+            fluid().fluid_synth_key_pressure(synth_, channel, data1, data2);
             break;
         case 0xB0:
-            fluid_synth_cc(synth_, channel, data1, data2);
+            fluid().fluid_synth_cc(synth_, channel, data1, data2);
             break;
         case 0xC0:
-            fluid_synth_program_change(synth_, channel, data1);
+            fluid().fluid_synth_program_change(synth_, channel, data1);
             break;
         case 0xD0:
-            fluid_synth_channel_pressure(synth_, channel, data1);
+            fluid().fluid_synth_channel_pressure(synth_, channel, data1);
             break;
         case 0xE0:
-            fluid_synth_pitch_bend(synth_, channel, data1 | (data2 << 7));
+            fluid().fluid_synth_pitch_bend(synth_, channel, data1 | (data2 << 7));
             break;
         default:
             if (status == 0xFF) {
-                fluid_synth_system_reset(synth_);
+                fluid().fluid_synth_system_reset(synth_);
             }
             break;  // running status and other system messages are not taken
     }
@@ -160,7 +164,8 @@ void MidiSynth::systemExclusive(const QByteArray &message) {
     }
     // FluidSynth takes the body without the framing bytes.
     const QByteArray body = message.mid(1, message.size() - 2);
-    fluid_synth_sysex(synth_, body.constData(), int(body.size()), nullptr, nullptr, nullptr, 0);
+    fluid().fluid_synth_sysex(synth_, body.constData(), int(body.size()), nullptr, nullptr, nullptr,
+                              0);
 }
 
 void MidiSynth::render(qint16 *out, qsizetype count) {
@@ -172,7 +177,7 @@ void MidiSynth::render(qint16 *out, qsizetype count) {
     right_.resize(kBlock);
     for (qsizetype done = 0; done < count;) {
         const qsizetype n = std::min(kBlock, count - done);
-        fluid_synth_write_float(synth_, int(n), left_.data(), 0, 1, right_.data(), 0, 1);
+        fluid().fluid_synth_write_float(synth_, int(n), left_.data(), 0, 1, right_.data(), 0, 1);
         for (qsizetype i = 0; i < n; ++i) {
             const double mono = (double(left_[i]) + double(right_[i])) * 0.5 * 32767.0;
             out[done + i] = qint16(std::clamp(std::lround(mono), -32768L, 32767L));

@@ -1,6 +1,7 @@
 // An embedded General MIDI synthesizer (FluidSynth with a GM sound font) that
 // takes MIDI messages and renders 16-bit mono samples at
-// SampleSink::kSampleRate. Without a sound font it takes the messages and
+// SampleSink::kSampleRate. Without a sound font (or without the FluidSynth
+// library, loaded on first use) it takes the messages and
 // renders silence.
 #pragma once
 

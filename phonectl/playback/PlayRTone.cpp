@@ -1,10 +1,9 @@
 #include "PlayRTone.h"
 
-#include <QAudioDevice>
 #include <QCoreApplication>
-#include <QMediaDevices>
 #include <memory>
 
+#include "AudioOutputModule.h"
 #include "BufferSampleSink.h"
 #include "EngineBinding.h"
 #include "LiveSampleSink.h"
@@ -153,7 +152,8 @@ qint16 RenderToMidi(RingToneSource &tone, const QString &name, const QString &pa
 }
 
 bool HasAudioOutput() {
-    return !QMediaDevices::audioOutputs().isEmpty();
+    const AudioOutputModule *module = audioOutputModule();
+    return module != nullptr && module->hasOutput();
 }
 
 }  // namespace velkor17::PlayRTone

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QFileInfo>
 
+#include "LibraryFolder.h"
 #include "velkor17/VelkorError.h"
 
 namespace velkor17 {
@@ -20,15 +21,6 @@ static_assert(std::size(kFunctionNames) == static_cast<std::size_t>(EngineBindin
 
 const char kEngineFile[] = "libphoneeng.so";
 
-// The folder this library was loaded from, "" when it cannot be told.
-QString ownFolder() {
-    Dl_info info{};
-    if (dladdr(reinterpret_cast<void *>(&ownFolder), &info) == 0 || !info.dli_fname) {
-        return QString();
-    }
-    return QFileInfo(QString::fromLocal8Bit(info.dli_fname)).absolutePath();
-}
-
 }  // namespace
 
 EngineBinding &EngineBinding::instance() {
@@ -41,7 +33,7 @@ QString EngineBinding::libraryPath() const {
     if (!named.isEmpty()) {
         return QString::fromLocal8Bit(named);
     }
-    const QString folder = ownFolder();
+    const QString folder = libraryFolder();
     if (!folder.isEmpty()) {
         const QString beside = folder + QLatin1Char('/') + QLatin1String(kEngineFile);
         if (QFileInfo::exists(beside)) {

@@ -401,6 +401,12 @@ PHONEENG_API int16_t play_tone(int32_t kind, int32_t tone, int32_t ms);
 PHONEENG_API int16_t phoneeng_check_connection(const char *port, int32_t type,
                                                char *buf, int32_t len);
 
+/* The provider name TAB country of a network code "MCC MNC" ("244 05")
+ * from the engine's own table, known without a phone; PE_EMPTY for a code
+ * the table does not hold, PE_BAD_ARGUMENT for a malformed one. */
+PHONEENG_API int16_t phoneeng_network_name(const char *code, char *buf,
+                                           int32_t len);
+
 /* The virtual phone rings: incomingevent reports it once, incoming and
  * incomingname give the caller until the call is answered or hung up. */
 PHONEENG_API int16_t phoneeng_virtual_incoming_call(const char *number,

@@ -54,3 +54,14 @@ TEST(PhoneTest, SmsToTheOwnNumberArrives) {
     }
     EXPECT_TRUE(texts.contains("Hello from the command line")) << texts.join('|').toStdString();
 }
+
+TEST(PhoneTest, CheckReportsEachStepAndFailsWithThePhoneStatus) {
+    CliHome home;
+    const CliRun ok = home.run({"phone", "check"});
+    EXPECT_EQ(ok.code, 0) << ok.err.toStdString();
+    EXPECT_TRUE(ok.out.startsWith("[ok] ")) << ok.out.toStdString();
+    const CliRun dead = home.run({"phone", "check", "--port", "/dev/no-such-port"});
+    EXPECT_EQ(dead.code, 3);
+    EXPECT_EQ(dead.err.count('\n'), 1) << dead.err.toStdString();
+    EXPECT_TRUE(dead.err.contains("/dev/no-such-port")) << dead.err.toStdString();
+}

@@ -1,4 +1,5 @@
 // The phone data group: identity, network and state of the current phone.
+#include "gammu/NetworkNames.h"
 #include "phone/ApiSupport.h"
 #include "phoneeng.h"
 #include "util/Barrier.h"
@@ -79,6 +80,21 @@ int16_t lookupnetwork(char *buf, int32_t len) {
             text = n.providerName + "\t" + n.country + "\t" + n.serviceCentre;
             return code;
         });
+    });
+}
+
+int16_t phoneeng_network_name(const char *code, char *buf, int32_t len) {
+    return barrier(int16_t{PE_NOT_SUPPORTED}, [&]() -> int16_t {
+        if (!buf || len <= 0) {
+            return PE_BAD_ARGUMENT;
+        }
+        buf[0] = '\0';
+        const std::string text = textIn(code);
+        if (text.size() < 6 || text[3] != ' ') {
+            return PE_BAD_ARGUMENT;
+        }
+        const std::optional<NetworkName> name = networkNameFor(text);
+        return name ? textOut(buf, len, name->provider + "\t" + name->country) : int16_t{PE_EMPTY};
     });
 }
 
