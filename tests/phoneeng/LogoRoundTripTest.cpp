@@ -222,5 +222,6 @@ TEST(LogoNetCode, ParsesTheCommonSpellingsAndFormatsWithTheLeadingZero) {
     }
     EXPECT_EQ(formatNetCode({244, 5}), "244 05");
     EXPECT_EQ(formatNetCode({310, 260}), "310 260");
+    EXPECT_EQ(formatNetCode({1, 1}), "001 01");
     EXPECT_EQ(formatNetCode({}), "");
 }

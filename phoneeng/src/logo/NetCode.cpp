@@ -72,7 +72,8 @@ std::string formatNetCode(const NetCode &code) {
         return {};
     }
     char buf[16];
-    std::snprintf(buf, sizeof buf, "%d %02d", code.mcc, code.mnc);
+    // The country code is always three digits: the test network is "001 01".
+    std::snprintf(buf, sizeof buf, "%03d %02d", code.mcc, code.mnc);
     return buf;
 }
 
