@@ -10,6 +10,7 @@
 #include "canvas/PreviewBox.h"
 #include "canvas/ZoomView.h"
 #include "document/LogoKind.h"
+#include "phone/PhoneSession.h"
 #include "shell/FrmMain.h"
 
 namespace glyphsmith {
@@ -37,7 +38,7 @@ void FrmMain::switchKind(LogoKind kind) {
     options[info.kind]->setChecked(true);
     doc_.iLogoKind = info.kind;
 
-    const bool allowed = transferAllowed(PhoneCapabilities(), info.kind);
+    const bool allowed = phone_->transfersAllowed(info.kind);
     cmdUpload->setEnabled(allowed);
     cmdDownload->setEnabled(allowed);
 
