@@ -46,7 +46,7 @@ void FrmMain::switchKind(LogoKind kind) {
     RedrawCanvas();
     // what lies outside the new size is cleared; what fits carries over
     doc_.clearPreviewOutside(info.width, info.height);
-    picReal->update();
+    doc_.notifyChanged();
     doc_.iLogoWidth = static_cast<qint16>(info.width);
     doc_.iLogoHeight = static_cast<qint16>(info.height);
     doc_.sLogoPath.clear();
@@ -55,8 +55,6 @@ void FrmMain::switchKind(LogoKind kind) {
 void FrmMain::RedrawCanvas() {
     doc_.redrawCanvas();
     history_.setLatest(doc_.preview());
-    picContainer->update();
-    picReal->update();
     shpPreviewFrame->setGeometry(picReal->geometry().adjusted(-1, -1, 1, 1));
     shpPreviewFrame->show();
     shpPreviewFrame->update();
@@ -64,8 +62,6 @@ void FrmMain::RedrawCanvas() {
 
 void FrmMain::BlankCanvas() {
     doc_.blankCanvas();
-    picContainer->update();
-    picReal->update();
 }
 
 void FrmMain::AskSaveChanges() {
@@ -85,7 +81,7 @@ void FrmMain::mnuNew_Click() {
 }
 
 void FrmMain::clearDocument() {
-    doc_.bModified = false;
+    doc_.setModified(false);
     doc_.sLogoPath.clear();
     ClearUndo();
     ResetTools();

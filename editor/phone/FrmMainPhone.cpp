@@ -6,7 +6,6 @@
 #include <QRadioButton>
 #include <exception>
 
-#include "canvas/PreviewBox.h"
 #include "canvas/ZoomView.h"
 #include "files/LogoFileController.h"
 #include "phone/LogoTransfer.h"
@@ -50,10 +49,6 @@ void FrmMain::buildPhoneLink() {
         picContainer->setFocus();
     });
     connect(transfer_.get(), &LogoTransfer::netCodeDownloaded, txtNetCode, &QLineEdit::setText);
-    connect(transfer_.get(), &LogoTransfer::canvasChanged, this, [this] {
-        picContainer->update();
-        picReal->update();
-    });
 }
 
 void FrmMain::setConnectionIcon(int id) {

@@ -67,7 +67,6 @@ void LogoTransfer::download() {
     runStep([&] { control_.Beep(); });
     emit busy(true);
     runStep([&] { files_.logoToCanvas(); });
-    emit canvasChanged();
     emit busy(false);
 }
 

@@ -48,8 +48,6 @@ signals:
     void replacingDocument();
     // The network code that came with a downloaded logo.
     void netCodeDownloaded(const QString &code);
-    // The canvas now shows the downloaded logo.
-    void canvasChanged();
 
 private:
     VelkorControl &control_;

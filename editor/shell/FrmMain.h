@@ -244,6 +244,8 @@ private:
     // ToolContext
     QRgb ink() const override;
     void repaintCells(const QRect &cells) override;
+    // Repaints the view and the preview over these logo pixels.
+    void showCells(const QRect &cells);
     void commit() override;
     void commitPainted() override;
     void redraw() override;
