@@ -43,7 +43,7 @@ public:
     LogoKind iLogoKind = kOperatorLogo;
     qint16 iLogoWidth = 72;
     qint16 iLogoHeight = 14;
-    QString sLogoPath;  // empty: untitled
+    QString sLogoPath;       // empty: untitled
     bool bModified = false;  // read freely; written through setModified
 
     // Sets the modified flag; modifiedChanged when its value changes.

@@ -34,8 +34,8 @@ TEST(TransferDialogsTest, OpeningEitherDialogResetsTheSharedValues) {
 }
 
 TEST(TransferDialogsTest, InputIndexOkTakesTheNumberMinusOneCancelNone) {
-    const std::pair<const char *, qint16> cases[] = {{"1", 0},    {"3", 2}, {"0", -1}, {"abc", -1},
-                                                     {"100", 99}, {"", 99}, {"2.5", 2}};
+    // the number's reading is TransferLocationTest's
+    const std::pair<const char *, qint16> cases[] = {{"3", 2}, {"0", -1}, {"", 99}};
     for (const auto &[text, location] : cases) {
         FrmInputIndex dialog(values());
         dialog.txtIndex->setText(QString::fromLatin1(text));
