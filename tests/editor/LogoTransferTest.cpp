@@ -79,6 +79,8 @@ TEST_F(LogoTransferTest, OperatorLogosAskNothingAndCarryTheNetworkCodeBothWays) 
     const Pattern p = patternForKind(kOperatorLogo, 510);
     drawPattern(doc, p);
     QString code = QStringLiteral("unset");
+    doc.sLogoPath = QStringLiteral("/x/op.NOL");
+    doc.bModified = true;
     QObject::connect(&transfer, &LogoTransfer::netCodeDownloaded,
                      [&](const QString &c) { code = c; });
     transfer.upload(QString());
@@ -86,6 +88,11 @@ TEST_F(LogoTransferTest, OperatorLogosAskNothingAndCarryTheNetworkCodeBothWays) 
     EXPECT_EQ(logo()->NetCode(), "");
     EXPECT_EQ(logo()->CallerGroupNumber(), 4);
     transfer.upload(QStringLiteral("244 05"));
+    // an upload leaves the document alone
+    EXPECT_TRUE(canvasShows(doc, p));
+    EXPECT_EQ(doc.sLogoPath, "/x/op.NOL");
+    EXPECT_TRUE(doc.bModified);
+    EXPECT_EQ(emptied, 0);
     doc.iLogoWidth = 5;  // the size comes from the logo object
     transfer.download();
     EXPECT_EQ(doc.iLogoWidth, 72);
@@ -123,20 +130,6 @@ TEST_F(LogoTransferTest, ZeroCancelAndPastTheEndLocations) {
     transfer.upload(QString());
     EXPECT_EQ(status, "Problem Uploading Logo");
     EXPECT_TRUE(script.done());
-}
-
-TEST_F(LogoTransferTest, UploadLeavesTheDocumentAlone) {
-    use(kStartupLogo);
-    const Pattern p = patternForKind(kStartupLogo, 530);
-    drawPattern(doc, p);
-    doc.sLogoPath = QStringLiteral("/x/boot.NSL");
-    doc.bModified = true;
-    transfer.upload(QString());
-    EXPECT_EQ(status, "Ready");
-    EXPECT_TRUE(canvasShows(doc, p));
-    EXPECT_EQ(doc.sLogoPath, "/x/boot.NSL");
-    EXPECT_TRUE(doc.bModified);
-    EXPECT_EQ(emptied, 0);
 }
 
 TEST_F(LogoTransferTest, WithoutAPhoneBothReportTheirProblemInTheStatusText) {

@@ -39,24 +39,17 @@ TEST(TransferDialogsTest, InputIndexOkTakesTheNumberMinusOneCancelNone) {
     for (const auto &[text, location] : cases) {
         FrmInputIndex dialog(values());
         dialog.txtIndex->setText(QString::fromLatin1(text));
-        dialog.cmdOK->click();
+        dialog.show();
+        QTest::keyClick(dialog.txtIndex, Qt::Key_Return);  // Enter is OK
         EXPECT_EQ(values().iLogoLocation, location) << text;
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        EXPECT_FALSE(dialog.isVisible());
     }
     FrmInputIndex dialog(values());  // Cancel leaves no location
     dialog.txtIndex->setText(QStringLiteral("4"));
     dialog.cmdCancel->click();
     EXPECT_EQ(values().iLogoLocation, SharedValues::kNoLocation);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
-}
-
-TEST(TransferDialogsTest, EnterInTheNumberBoxIsOk) {
-    FrmInputIndex dialog(values());
-    dialog.show();
-    dialog.txtIndex->setText(QStringLiteral("4"));
-    QTest::keyClick(dialog.txtIndex, Qt::Key_Return);
-    EXPECT_EQ(values().iLogoLocation, 3);
-    EXPECT_FALSE(dialog.isVisible());
 }
 
 TEST(TransferDialogsTest, PicIndexOkTakesTextEvenWithoutANumber) {
