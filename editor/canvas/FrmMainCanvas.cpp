@@ -10,6 +10,7 @@
 #include "canvas/PreviewBox.h"
 #include "canvas/ZoomView.h"
 #include "document/LogoKind.h"
+#include "phone/PhoneSession.h"
 #include "shell/FrmMain.h"
 
 namespace glyphsmith {
@@ -37,7 +38,7 @@ void FrmMain::switchKind(LogoKind kind) {
     options[info.kind]->setChecked(true);
     doc_.iLogoKind = info.kind;
 
-    const bool allowed = transferAllowed(PhoneCapabilities(), info.kind);
+    const bool allowed = phone_->transfersAllowed(info.kind);
     cmdUpload->setEnabled(allowed);
     cmdDownload->setEnabled(allowed);
 
@@ -45,7 +46,7 @@ void FrmMain::switchKind(LogoKind kind) {
     RedrawCanvas();
     // what lies outside the new size is cleared; what fits carries over
     doc_.clearPreviewOutside(info.width, info.height);
-    picReal->update();
+    doc_.notifyChanged();
     doc_.iLogoWidth = static_cast<qint16>(info.width);
     doc_.iLogoHeight = static_cast<qint16>(info.height);
     doc_.sLogoPath.clear();
@@ -54,8 +55,6 @@ void FrmMain::switchKind(LogoKind kind) {
 void FrmMain::RedrawCanvas() {
     doc_.redrawCanvas();
     history_.setLatest(doc_.preview());
-    picContainer->update();
-    picReal->update();
     shpPreviewFrame->setGeometry(picReal->geometry().adjusted(-1, -1, 1, 1));
     shpPreviewFrame->show();
     shpPreviewFrame->update();
@@ -63,8 +62,6 @@ void FrmMain::RedrawCanvas() {
 
 void FrmMain::BlankCanvas() {
     doc_.blankCanvas();
-    picContainer->update();
-    picReal->update();
 }
 
 void FrmMain::AskSaveChanges() {
@@ -84,7 +81,7 @@ void FrmMain::mnuNew_Click() {
 }
 
 void FrmMain::clearDocument() {
-    doc_.bModified = false;
+    doc_.setModified(false);
     doc_.sLogoPath.clear();
     ClearUndo();
     ResetTools();

@@ -60,11 +60,10 @@ void FrmMain::wholeLogoOperation(void (*operation)(LogoDocument &, int, int)) {
     doc_.iLogoWidth = static_cast<qint16>(size.width());
     doc_.iLogoHeight = static_cast<qint16>(size.height());
     operation(doc_, doc_.iLogoWidth, doc_.iLogoHeight);
-    picContainer->update();
-    picReal->update();
+    doc_.notifyChanged();
     // the change is an edit like any other: it can be undone and is offered
     // for saving
-    doc_.bModified = true;
+    doc_.setModified(true);
     TakeUndoSnapshot();
     setHourglass(false);
 }

@@ -165,7 +165,7 @@ void FrmMain::ClearOutsideLogo() {
     }
     const LogoKindInfo &info = logoKindInfo(doc_.iLogoKind);
     doc_.clearPreviewOutside(info.width, info.height);
-    picReal->update();
+    doc_.notifyChanged();
 }
 
 // ---- what the tools reach ----
@@ -175,6 +175,10 @@ QRgb FrmMain::ink() const {
 }
 
 void FrmMain::repaintCells(const QRect &cells) {
+    doc_.notifyChanged(cells);
+}
+
+void FrmMain::showCells(const QRect &cells) {
     picContainer->update(QRect(cellBox(cells.left(), cells.top()).topLeft(),
                                cellBox(cells.right(), cells.bottom()).bottomRight()));
     picReal->update(cells);

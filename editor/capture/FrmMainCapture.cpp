@@ -137,9 +137,8 @@ void FrmMain::mnuImportPicture_Click() {
         return;
     }
     paintBitmap(doc_, import.result());
-    picContainer->update();
-    picReal->update();
-    doc_.bModified = true;
+    doc_.notifyChanged();
+    doc_.setModified(true);
     TakeUndoSnapshot();
 }
 

@@ -11,10 +11,45 @@ LogoDocument::LogoDocument()
     blankCanvas();
 }
 
+LogoDocument::LogoDocument(const LogoDocument &other)
+    : QObject(),
+      iLogoKind(other.iLogoKind),
+      iLogoWidth(other.iLogoWidth),
+      iLogoHeight(other.iLogoHeight),
+      sLogoPath(other.sLogoPath),
+      bModified(other.bModified),
+      preview_(other.preview_),
+      view_(other.view_) {}
+
+LogoDocument &LogoDocument::operator=(const LogoDocument &other) {
+    iLogoKind = other.iLogoKind;
+    iLogoWidth = other.iLogoWidth;
+    iLogoHeight = other.iLogoHeight;
+    sLogoPath = other.sLogoPath;
+    setModified(other.bModified);
+    preview_ = other.preview_;
+    view_ = other.view_;
+    notifyChanged();
+    return *this;
+}
+
+void LogoDocument::setModified(bool modified) {
+    if (modified == bModified) {
+        return;
+    }
+    bModified = modified;
+    emit modifiedChanged(modified);
+}
+
+void LogoDocument::notifyChanged(const QRect &cells) {
+    emit changed(cells);
+}
+
 void LogoDocument::blankCanvas() {
     preview_.fill(kClearColor);
     view_.fill(kClearColor);
     drawGrid();
+    notifyChanged();
 }
 
 void LogoDocument::drawGrid() {
@@ -41,6 +76,7 @@ void LogoDocument::redrawCanvas() {
         }
     }
     drawGrid();
+    notifyChanged();
 }
 
 void LogoDocument::setPixel(int x, int y, QRgb color) {

@@ -6,9 +6,14 @@
 // (6x, 6y) to (6x + 5, 6y + 5); grid lines lie on every multiple of 6. A
 // pixel is written as the 5 x 5 inside of its cell plus its preview pixel
 // and read at the cell centre (6x + 3, 6y + 3): set only when exactly black.
+//
+// Whoever changes pixels tells the listeners by notifyChanged (the bulk
+// operations here do it themselves); the modified flag is set through
+// setModified so that its listeners hear of it.
 #pragma once
 
 #include <QImage>
+#include <QObject>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -17,7 +22,8 @@
 
 namespace glyphsmith {
 
-class LogoDocument {
+class LogoDocument : public QObject {
+    Q_OBJECT
 public:
     static constexpr int kCell = 6;  // view pixels per logo pixel
     static constexpr int kPreviewWidth = 84;
@@ -29,13 +35,22 @@ public:
     static constexpr QRgb kGridColor = 0xFF404000;  // RGB (64, 64, 0)
 
     LogoDocument();
+    // A copy takes the state and both pictures, not the listeners.
+    LogoDocument(const LogoDocument &other);
+    LogoDocument &operator=(const LogoDocument &other);
 
     // Editor state (every loop over the logo runs x < iLogoWidth, y < iLogoHeight).
     LogoKind iLogoKind = kOperatorLogo;
     qint16 iLogoWidth = 72;
     qint16 iLogoHeight = 14;
-    QString sLogoPath;  // empty: untitled
-    bool bModified = false;
+    QString sLogoPath;       // empty: untitled
+    bool bModified = false;  // read freely; written through setModified
+
+    // Sets the modified flag; modifiedChanged when its value changes.
+    void setModified(bool modified);
+    // Tells the listeners that these logo pixels (preview coordinates)
+    // changed in the preview and the view; the whole picture by default.
+    void notifyChanged(const QRect &cells = QRect(0, 0, kPreviewWidth, kPreviewHeight));
 
     // The document picture, logo pixel (x, y) at (x, y).
     const QImage &preview() const { return preview_; }
@@ -44,12 +59,13 @@ public:
     const QImage &view() const { return view_; }
     QImage &view() { return view_; }
 
-    // Both pictures cleared to the clear colour, the grid drawn on the view.
+    // Both pictures cleared to the clear colour, the grid drawn on the view;
+    // the listeners are told.
     void blankCanvas();
     // The grid lines over the whole view, in the grid colour.
     void drawGrid();
     // Rebuilds the view from the preview (each preview pixel a solid 6 x 6
-    // block, then the grid).
+    // block, then the grid); the listeners are told.
     void redrawCanvas();
     // Writes logo pixel (x, y) by the cell rule; points outside the preview
     // are ignored.
@@ -62,6 +78,11 @@ public:
     // Paints every preview pixel outside width x height in the clear colour
     // (the view is left as it is).
     void clearPreviewOutside(int width, int height);
+
+signals:
+    // Logo pixels (preview coordinates) whose picture changed.
+    void changed(const QRect &cells);
+    void modifiedChanged(bool modified);
 
 private:
     QImage preview_;

@@ -14,11 +14,7 @@ namespace glyphsmith {
 
 void FrmMain::LogoToCanvas() {
     setHourglass(true);
-    const auto done = qScopeGuard([this] {
-        picContainer->update();
-        picReal->update();
-        setHourglass(false);
-    });
+    const auto done = qScopeGuard([this] { setHourglass(false); });
     files_->logoToCanvas();
 }
 
@@ -35,8 +31,6 @@ void FrmMain::mnuOpen_Click() {
     }
     setHourglass(true);
     const LogoFileController::Read read = files_->read(*chosen, kind == kPictureMessage);
-    picContainer->update();
-    picReal->update();
     setHourglass(false);
     if (read == LogoFileController::Read::Failed) {
         inform(QStringLiteral("Problem reading image file"));
@@ -46,7 +40,7 @@ void FrmMain::mnuOpen_Click() {
         return;  // the rows read so far stay; the document keeps its name
     }
     if (kind == kPictureMessage) {
-        doc_.bModified = false;
+        doc_.setModified(false);
     } else {
         txtStat1->setText(QStringLiteral("Ready"));
     }
@@ -78,7 +72,7 @@ void FrmMain::mnuSave_Click() {
         inform(QStringLiteral("Problem saving image file"));
         return;
     }
-    doc_.bModified = false;
+    doc_.setModified(false);
     lblPath->setText(doc_.sLogoPath);
 }
 

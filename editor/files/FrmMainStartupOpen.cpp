@@ -17,7 +17,7 @@ namespace glyphsmith {
 // cannot be read shows "Problem reading image file" and closes the window.
 bool FrmMain::OpenStartupFile(const QString &sCommandLine) {
     doc_.preview().fill(LogoDocument::kClearColor);
-    picReal->update();
+    doc_.notifyChanged();
     lblPath->setText(sCommandLine);
     const std::optional<StartupOpen> how = startupOpenFor(sCommandLine);
     if (!how) {
@@ -27,16 +27,14 @@ bool FrmMain::OpenStartupFile(const QString &sCommandLine) {
 
     setHourglass(true);
     doc_.preview().fill(LogoDocument::kClearColor);
-    picReal->update();
+    doc_.notifyChanged();
     QCoreApplication::processEvents();
     const LogoFileController::Read result = files_->read(sCommandLine, how->gsp);
-    picContainer->update();
-    picReal->update();
     const bool read = result != LogoFileController::Read::Failed;
     if (result == LogoFileController::Read::Complete) {
         doc_.sLogoPath = sCommandLine;
         if (how->gsp) {
-            doc_.bModified = false;
+            doc_.setModified(false);
         }
     }
     setHourglass(false);

@@ -1,5 +1,6 @@
 #include "files/LogoFileController.h"
 
+#include <QScopeGuard>
 #include <exception>
 
 #include "document/LogoDocument.h"
@@ -19,6 +20,8 @@ fbLogoType logoTypeOf(LogoKind kind) {
 }  // namespace
 
 LogoFileController::Read LogoFileController::read(const QString &path, bool gsp) {
+    // whatever was drawn before a failure shows
+    const auto shown = qScopeGuard([this] { doc_.notifyChanged(); });
     if (gsp) {
         switch (GspFile::read(path, doc_, doc_.iLogoWidth, doc_.iLogoHeight)) {
             case GspFile::ReadResult::CannotOpen:
@@ -67,6 +70,7 @@ bool LogoFileController::write(const QString &path) {
 }
 
 void LogoFileController::logoToCanvas() {
+    const auto shown = qScopeGuard([this] { doc_.notifyChanged(); });
     FBLogo *logo = control_.Logo();
     logo->setLogoType(logoTypeOf(doc_.iLogoKind));
     doc_.iLogoWidth = logo->Width();

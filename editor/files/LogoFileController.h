@@ -32,7 +32,8 @@ public:
     bool write(const QString &path);
 
     // The logo object's pixels onto the canvas (its size becomes the
-    // document's logo size), and the canvas back into the object.
+    // document's logo size), and the canvas back into the object. Reading
+    // onto the canvas tells the document's listeners, even when it fails.
     void logoToCanvas();
     void canvasToLogo();
 

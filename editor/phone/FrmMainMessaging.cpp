@@ -2,7 +2,6 @@
 // phone information window, opened from the main window. The windows take
 // what they need from here; none of them reaches into the main window.
 #include <QLineEdit>
-#include <exception>
 
 #include "document/LogoKind.h"
 #include "phone/FrmPhoneBook.h"
@@ -10,6 +9,7 @@
 #include "phone/FrmSendLogo.h"
 #include "phone/FrmSendSms.h"
 #include "phone/FrmStartupText.h"
+#include "phone/PhoneSession.h"
 #include "shell/FrmMain.h"
 #include "shell/QtMessageService.h"
 #include "velkor17/VelkorControl.h"
@@ -22,12 +22,7 @@ MessageService &FrmMain::messageService() {
 }
 
 bool FrmMain::guardConnection() {
-    EnsureConnected();
-    try {
-        return Velk->IsAlive();
-    } catch (const std::exception &) {
-        return false;
-    }
+    return phone_->guard();
 }
 
 void FrmMain::openPhonebook(QWidget *parent) {

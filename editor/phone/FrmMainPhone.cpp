@@ -1,21 +1,55 @@
-// The main window's phone link: connecting, the status bar, the phone
-// restart and the clock.
-#include <QCoreApplication>
+// The main window's phone link: the session and transfer behind the status
+// bar and the transfer buttons, the phone restart and the clock.
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <exception>
 
-#include "document/LogoKind.h"
-#include "phone/PendingControlCalls.h"
+#include "canvas/ZoomView.h"
+#include "files/LogoFileController.h"
+#include "phone/LogoTransfer.h"
+#include "phone/PhoneSession.h"
 #include "shell/Artwork.h"
 #include "shell/FrmMain.h"
-#include "shell/HandlerScope.h"
-#include "shell/Settings.h"
 #include "velkor17/VelkorControl.h"
 
 namespace glyphsmith {
+
+void FrmMain::buildPhoneLink() {
+    phone_ = std::make_unique<PhoneSession>(*Velk, env_, doc_);
+    connect(phone_.get(), &PhoneSession::connecting, this,
+            [this](bool running) { running ? enterHandler() : leaveHandler(); });
+    connect(phone_.get(), &PhoneSession::busy, this, &FrmMain::setHourglass);
+    connect(phone_.get(), &PhoneSession::statusText, txtStat1, &QLineEdit::setText);
+    connect(phone_.get(), &PhoneSession::linkIcon, this, &FrmMain::setConnectionIcon);
+    connect(phone_.get(), &PhoneSession::transfersEnabled, this, [this](bool on) {
+        cmdUpload->setEnabled(on);
+        cmdDownload->setEnabled(on);
+    });
+    connect(phone_.get(), &PhoneSession::phoneNamed, this,
+            [this](const QString &network, const QString &model) {
+                txtStat3->setText(network);
+                txtStat3->setCursorPosition(0);
+                txtStat2->setText(model);
+                txtStat2->setCursorPosition(0);
+            });
+    connect(phone_.get(), &PhoneSession::linkLost, this, [this] {
+        for (QWidget *w : std::initializer_list<QWidget *>{optOperator, optCallerGroup, optPicture,
+                                                           optStartup, cmdRingtones}) {
+            w->setEnabled(true);
+        }
+    });
+
+    transfer_ = std::make_unique<LogoTransfer>(*Velk, *phone_, doc_, *files_, shared_, this);
+    connect(transfer_.get(), &LogoTransfer::statusText, txtStat1, &QLineEdit::setText);
+    connect(transfer_.get(), &LogoTransfer::busy, this, &FrmMain::setHourglass);
+    connect(transfer_.get(), &LogoTransfer::replacingDocument, this, [this] {
+        clearDocument();
+        picContainer->setFocus();
+    });
+    connect(transfer_.get(), &LogoTransfer::netCodeDownloaded, txtNetCode, &QLineEdit::setText);
+}
 
 void FrmMain::setConnectionIcon(int id) {
     picStat5->setPixmap(Artwork::connectionIcon(id));
@@ -23,82 +57,31 @@ void FrmMain::setConnectionIcon(int id) {
 }
 
 QString FrmMain::ConnectPort() const {
-    if (!env_.portOverride.isEmpty()) {
-        return env_.portOverride;
-    }
-    return ReadSetting(env_.paths.settingsFile, QString::fromLatin1(kRunStatus),
-                       QString::fromLatin1(kKeyComPort), QStringLiteral("COM1"));
+    return phone_->port();
 }
 
 void FrmMain::ConnectPhone() {
-    // A connect that starts while another one lets window messages run is
-    // skipped: the running one decides the status bar.
-    if (connecting_) {
-        return;
-    }
-    connecting_ = true;
-    const HandlerScope busy(*this);
-    setConnectionIcon(101);
-    txtStat1->setText(QStringLiteral("Connecting..."));
-    try {
-        setHourglass(true);
-        QCoreApplication::processEvents();
-        const QString port = ConnectPort();
-        QCoreApplication::processEvents();
-        Velk->Connect(port + QLatin1Char('F'));
-        // the kind's capability gate holds after every connect
-        const bool allowed = transferAllowed(PhoneCapabilities(), doc_.iLogoKind);
-        cmdUpload->setEnabled(allowed);
-        cmdDownload->setEnabled(allowed);
-        setHourglass(false);
-        txtStat1->setText(QStringLiteral("Ready"));
-        setConnectionIcon(102);
-        DownloadOperatorLogo(Velk);
-        txtStat3->setText(Velk->ProviderName().toString() + QStringLiteral(" (") +
-                          Velk->ProviderCountry() + QLatin1Char(')'));
-        txtStat3->setCursorPosition(0);
-        txtStat2->setText(Velk->PhoneModelName());
-        txtStat2->setCursorPosition(0);
-    } catch (const std::exception &) {
-        setHourglass(false);
-        txtStat1->setText(QStringLiteral("Disconnected"));
-        for (QAbstractButton *b : {static_cast<QAbstractButton *>(optOperator),
-                                   static_cast<QAbstractButton *>(optCallerGroup),
-                                   static_cast<QAbstractButton *>(optPicture),
-                                   static_cast<QAbstractButton *>(optStartup),
-                                   static_cast<QAbstractButton *>(cmdRingtones)}) {
-            b->setEnabled(true);
-        }
-        cmdUpload->setEnabled(false);
-        cmdDownload->setEnabled(false);
-        setConnectionIcon(101);
-        txtStat3->clear();
-        txtStat2->clear();
-    }
-    connecting_ = false;
+    phone_->connectPhone();
 }
 
 void FrmMain::EnsureConnected() {
-    bool alive = false;
-    try {
-        alive = Velk->IsAlive();
-    } catch (const std::exception &) {
-        alive = false;
-    }
-    if (!alive) {
-        ConnectPhone();
-    }
+    phone_->ensureConnected();
 }
 
 QString FrmMain::PhoneCapabilities() {
-    if (env_.phoneCapabilities) {
-        return env_.phoneCapabilities();
-    }
-    try {
-        return Velk->PhoneCapabilities();
-    } catch (const std::exception &) {
-        return QString();
-    }
+    return phone_->capabilities();
+}
+
+void FrmMain::cmdDownload_Click() {
+    transfer_->download();
+}
+
+void FrmMain::cmdUpload_Click() {
+    transfer_->upload(txtNetCode->text());
+}
+
+void FrmMain::UploadLogo(qint16 iLocation) {
+    transfer_->uploadTo(iLocation, txtNetCode->text());
 }
 
 void FrmMain::cmdReset_Click() {

@@ -16,7 +16,9 @@
 #include "canvas/ZoomView.h"
 #include "document/LogoKind.h"
 #include "files/LogoFileController.h"
+#include "phone/LogoTransfer.h"
 #include "phone/PendingControlCalls.h"
+#include "phone/PhoneSession.h"
 #include "shell/Artwork.h"
 #include "shell/FirstRunSetup.h"
 #include "shell/HandlerScope.h"
@@ -62,6 +64,7 @@ FrmMain::FrmMain(EditorEnvironment env, const QString &commandLine, QWidget *par
     Velk->setGeometry(670, 250, 32, 32);
     Velk->hide();
     files_ = std::make_unique<LogoFileController>(doc_, *Velk);
+    buildPhoneLink();
 
     tmrTimes = new QTimer(this);
     tmrTimes->setObjectName(QStringLiteral("tmrTimes"));

@@ -15,8 +15,8 @@
 //   files/FrmMainFiles.cpp        Open, Save, Save As (LogoFileController reads
 //                                 and writes, canvas <-> logo object)
 //   files/FrmMainStartupOpen.cpp  the logo file named on the command line
-//   phone/FrmMainPhone.cpp        connection, status bar, restart, clock
-//   phone/FrmMainTransfer.cpp     download and upload
+//   phone/FrmMainPhone.cpp        the phone link (PhoneSession) and logo
+//                                 transfer (LogoTransfer), restart, clock
 //   phone/FrmMainMessaging.cpp    sending, startup text, phonebook, phone info
 //   capture/FrmMainCapture.cpp    screen capture, picture import, export
 //   ringtones/FrmMainRingtones.cpp ring tone manager
@@ -53,6 +53,8 @@ class FrmDrawText;
 class FrmRingtone;
 class HelpWindow;
 class LogoFileController;
+class LogoTransfer;
+class PhoneSession;
 struct KindLayout;
 struct ToolDef;
 
@@ -160,7 +162,7 @@ public:
     // logo kind.
     bool OpenStartupFile(const QString &sCommandLine);
 
-    // ---- phone connection and status (phone/FrmMainPhone.cpp) ----
+    // ---- phone link, status and logo transfer (phone/FrmMainPhone.cpp) ----
     // Brings the link up and refreshes the status bar; never shows a message.
     void ConnectPhone();
     // Runs ConnectPhone when the link is dead (before every phone command).
@@ -172,7 +174,6 @@ public:
     // The port text the next connect uses (before the protocol letter).
     QString ConnectPort() const;
 
-    // ---- logo transfer (phone/) ----
     void cmdDownload_Click();
     void cmdUpload_Click();
     void UploadLogo(qint16 iLocation);
@@ -223,6 +224,8 @@ private:
     // Hourglass (true) or normal (false) mouse pointer over the application.
     void setHourglass(bool on);
     void setConnectionIcon(int id);
+    // The phone session and the logo transfer, tied to the status bar.
+    void buildPhoneLink();
     // Handlers that let window messages run (connect, dialogs) hold the
     // window busy: a close that arrives meanwhile closes the window, but its
     // deletion waits until the outermost handler returns.
@@ -241,6 +244,8 @@ private:
     // ToolContext
     QRgb ink() const override;
     void repaintCells(const QRect &cells) override;
+    // Repaints the view and the preview over these logo pixels.
+    void showCells(const QRect &cells);
     void commit() override;
     void commitPainted() override;
     void redraw() override;
@@ -261,6 +266,8 @@ private:
     LogoDocument doc_;
     UndoHistory history_;
     std::unique_ptr<LogoFileController> files_;
+    std::unique_ptr<PhoneSession> phone_;
+    std::unique_ptr<LogoTransfer> transfer_;
     std::unique_ptr<Tool> tool_;
     const ToolDef *toolDef_ = nullptr;
     SelectionOverlay overlay_;
@@ -270,7 +277,6 @@ private:
     QButtonGroup *cutCopyGroup_ = nullptr;
     int clientHeight_ = 0;
     HourglassCursor hourglass_;
-    bool connecting_ = false;
     int busy_ = 0;
     bool deleteDeferred_ = false;
     bool unloaded_ = false;

@@ -291,6 +291,8 @@ void FrmMain::buildStatusBar() {
 void FrmMain::connectHandlers() {
     overlay_ = SelectionOverlay{shRect, picMove, OptCut, OptCopy, Timer1};
     connect(&history_, &UndoHistory::canUndoChanged, cmdUndo, &QWidget::setEnabled);
+    connect(&doc_, &LogoDocument::changed, this, &FrmMain::showCells);
+
     const auto onAction = [this](QAction *a, void (FrmMain::*handler)()) {
         connect(a, &QAction::triggered, this, [this, handler] {
             const HandlerScope busy(*this);

@@ -9,7 +9,7 @@ namespace glyphsmith {
 
 void FloodFillTool::press(ToolContext &context, QPointF at) {
     LogoDocument &doc = context.document();
-    doc.bModified = true;
+    doc.setModified(true);
     const QPoint seed(viewToLogoRounded(at.x()), viewToLogoRounded(at.y()));
     // the fill stays inside the logo: the picture's area outside it is clear
     // and would otherwise carry the fill around closed outlines

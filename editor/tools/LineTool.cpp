@@ -26,7 +26,7 @@ void LineTool::move(ToolContext &context, QPointF at) {
 
 void LineTool::release(ToolContext &context, QPointF at) {
     LogoDocument &doc = context.document();
-    doc.bModified = true;
+    doc.setModified(true);
     if (dragging_) {
         drawLine(doc.preview(), logoPointRounded(start_), logoPointRounded(at), context.ink());
         context.commit();

@@ -36,7 +36,7 @@ void PencilTool::release(ToolContext &context, QPointF) {
 
 void PencilTool::drawTo(ToolContext &context, QPoint cell) {
     LogoDocument &doc = context.document();
-    doc.bModified = true;
+    doc.setModified(true);
     const QRgb ink = eraser_ ? LogoDocument::kClearColor : context.ink();
     forEachLinePixel(lastCell_, cell, [&](QPoint p) {
         doc.setPixel(p.x(), p.y(), ink);

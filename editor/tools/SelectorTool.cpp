@@ -164,7 +164,7 @@ void SelectorTool::pictureMove(ToolContext &context, Qt::MouseButtons buttons, Q
                     static_cast<int>(std::floor(corner.y())));
     o.frame->setLeft(corner.x());
     o.frame->setTop(corner.y());
-    context.document().bModified = true;
+    context.document().setModified(true);
 }
 
 void SelectorTool::pictureRelease(ToolContext &context, Qt::MouseButton button) {

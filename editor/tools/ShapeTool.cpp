@@ -31,7 +31,7 @@ void ShapeTool::move(ToolContext &context, QPointF at) {
 }
 
 void ShapeTool::release(ToolContext &context, QPointF at) {
-    context.document().bModified = true;
+    context.document().setModified(true);
     draw(context, start_, at);
     cancel(context);
     context.commit();

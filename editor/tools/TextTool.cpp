@@ -8,7 +8,7 @@
 namespace glyphsmith {
 
 void TextTool::press(ToolContext &context, QPointF at) {
-    context.document().bModified = true;
+    context.document().setModified(true);
     FrmDrawText &dialog = context.textDialog();
     const QColor ink = QColor::fromRgb(context.ink());
     dialog.picRealForeColor = ink;

@@ -1,4 +1,4 @@
-// The connection on the engine's built-in virtual phone.
+// The main window's connection on the engine's built-in virtual phone.
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -19,62 +19,26 @@ class VirtualPhoneTest : public MainWindowTest {
 protected:
     void SetUp() override {
         home.env.portOverride = QStringLiteral("VIRTUAL");
-        home.writeSettings({QStringLiteral("ComPort=COM1")});
+        home.writeSettings({QStringLiteral("DefaultLogo=Startup Logo")});
     }
 };
 
-TEST_F(VirtualPhoneTest, ConnectShowsReadyProviderAndModel) {
-    FrmMain &w = window();
-    w.ConnectPhone();
-    EXPECT_EQ(w.ui().txtStat1->text(), QStringLiteral("Ready"));
-    EXPECT_EQ(w.ui().picStat5->property("iconId").toInt(), 102);
-    EXPECT_TRUE(w.ui().cmdUpload->isEnabled());
-    EXPECT_TRUE(w.ui().cmdDownload->isEnabled());
-    EXPECT_TRUE(w.ui().Velk->IsAlive());
-    const QString provider = w.ui().Velk->ProviderName().toString();
-    const QString country = w.ui().Velk->ProviderCountry();
-    EXPECT_FALSE(provider.isEmpty());
-    EXPECT_EQ(w.ui().txtStat3->text(),
-              provider + QStringLiteral(" (") + country + QStringLiteral(")"));
-    EXPECT_EQ(w.ui().txtStat2->text(), w.ui().Velk->PhoneModelName());
-    EXPECT_FALSE(w.ui().txtStat2->text().trimmed().isEmpty());
-    EXPECT_TRUE(home.messages->shown.empty());
-}
-
-TEST_F(VirtualPhoneTest, StartUpGatesTransfersOnThePhonesOwnCapabilitiesAndReadsTheCentre) {
-    home.writeSettings({QStringLiteral("DefaultLogo=Startup Logo")});
+TEST_F(VirtualPhoneTest, StartUpShowsThePhoneGatesTransfersAndReadsTheCentre) {
     FrmMain &w = start();
+    VelkorControl *velk = w.ui().Velk;
     ASSERT_EQ(w.ui().txtStat1->text(), QStringLiteral("Ready"));
-    const QString caps = w.ui().Velk->PhoneCapabilities();
+    EXPECT_EQ(w.ui().picStat5->property("iconId").toInt(), 102);
+    EXPECT_EQ(w.ui().txtStat3->text(), velk->ProviderName().toString() + QStringLiteral(" (") +
+                                           velk->ProviderCountry() + QStringLiteral(")"));
+    EXPECT_EQ(w.ui().txtStat2->text(), velk->PhoneModelName());
+    EXPECT_FALSE(w.ui().txtStat2->text().trimmed().isEmpty());
+    const QString caps = velk->PhoneCapabilities();
     EXPECT_EQ(w.document().iLogoKind, kStartupLogo);
     EXPECT_EQ(w.ui().cmdUpload->isEnabled(), caps.contains(QLatin1Char('S')));
     w.optPicture_Click();
     EXPECT_EQ(w.ui().cmdDownload->isEnabled(), caps.contains(QLatin1Char('P')));
-    // start-up reads the message centre
     EXPECT_FALSE(w.sharedValues().sSMSC.isEmpty());
-    EXPECT_EQ(w.sharedValues().sSMSC, w.ui().Velk->SMS()->SMSMessageCenter());
-}
-
-TEST_F(VirtualPhoneTest, AReconnectKeepsTheKindsCapabilityGate) {
-    home.env.phoneCapabilities = [] { return QStringLiteral("O"); };
-    FrmMain &w = start();
-    w.optPicture_Click();
-    ASSERT_FALSE(w.ui().cmdUpload->isEnabled());
-    w.ui().Velk->Disconnect();
-    w.EnsureConnected();
-    ASSERT_EQ(w.ui().txtStat1->text(), QStringLiteral("Ready"));
-    EXPECT_FALSE(w.ui().cmdUpload->isEnabled());
-    EXPECT_FALSE(w.ui().cmdDownload->isEnabled());
-}
-
-TEST_F(VirtualPhoneTest, GuardLeavesALiveLinkAloneAndRestartIsQuiet) {
-    FrmMain &w = window();
-    w.ConnectPhone();
-    ASSERT_EQ(w.ui().txtStat1->text(), QStringLiteral("Ready"));
-    w.ui().txtStat1->setText(QStringLiteral("busy"));
-    w.EnsureConnected();
-    EXPECT_EQ(w.ui().txtStat1->text(), QStringLiteral("busy"));  // no new connect
-    w.cmdReset_Click();
+    EXPECT_EQ(w.sharedValues().sSMSC, velk->SMS()->SMSMessageCenter());
     EXPECT_TRUE(home.messages->shown.empty());
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QSet>
+#include <QSignalSpy>
 
 #include "PixelCheck.h"
 #include "document/LogoDocument.h"
@@ -44,16 +45,40 @@ TEST(LogoDocumentTest, SettingAPixelFillsTheInsideOfItsCellAndThePreviewPixel) {
     EXPECT_FALSE(doc.isPixelSet(71, 12));
 }
 
-TEST(LogoDocumentTest, ViewPointsMapToTheirCell) {
-    // (431, 83) in the operator kind is logo pixel (71, 13), box (427, 79)-(431, 83)
-    EXPECT_EQ(logoPixelAt(431, 83), QPoint(71, 13));
-    EXPECT_EQ(cellOriginAt(431, 83), QPoint(426, 78));
-    EXPECT_EQ(cellBox(71, 13), QRect(QPoint(427, 79), QPoint(431, 83)));
-    EXPECT_EQ(cellReadPoint(71, 13), QPoint(429, 81));
-    EXPECT_EQ(logoPixelAt(432, 84), QPoint(72, 14));
-    EXPECT_EQ(logoPixelAt(0, 0), QPoint(0, 0));
-    EXPECT_EQ(logoPixelAt(5.9, 5.9), QPoint(0, 0));
-    EXPECT_EQ(logoPixelAt(-3, -0.5), QPoint(-1, -1));
+TEST(LogoDocumentTest, EveryViewPointOfACellMapsToItAndItsBoxAndReadPointLieInside) {
+    forEachPixel(QRect(-6, -6, 30, 30), [](int x, int y) {
+        const QPoint cell = logoPixelAt(x + 0.5, y + 0.5);
+        const QRect whole(cellOriginAt(x, y), QSize(6, 6));
+        ASSERT_TRUE(whole.contains(x, y)) << x << "," << y;
+        ASSERT_TRUE(whole.contains(cellBox(cell.x(), cell.y())));
+        ASSERT_TRUE(cellBox(cell.x(), cell.y()).contains(cellReadPoint(cell.x(), cell.y())));
+    });
+    EXPECT_EQ(logoPixelAt(-0.5, 5.9), QPoint(-1, 0));
+}
+
+TEST(LogoDocumentTest, ListenersHearOfChangesAndOfTheFlagAndACopyHasNone) {
+    LogoDocument doc;
+    QSignalSpy changed(&doc, &LogoDocument::changed);
+    QSignalSpy modified(&doc, &LogoDocument::modifiedChanged);
+    doc.setPixel(1, 1, kBlack);  // single writes are told by their writer
+    doc.redrawCanvas();
+    doc.blankCanvas();
+    doc.notifyChanged(QRect(2, 3, 1, 1));
+    ASSERT_EQ(changed.count(), 3);
+    EXPECT_EQ(changed.at(0).at(0).toRect(), QRect(0, 0, 84, 48));
+    EXPECT_EQ(changed.at(2).at(0).toRect(), QRect(2, 3, 1, 1));
+    for (const bool flag : {true, true, false, true}) {
+        doc.setModified(flag);
+    }
+    EXPECT_EQ(modified.count(), 3);
+    doc.setPixel(4, 4, kBlack);
+    LogoDocument copy = doc;
+    EXPECT_TRUE(copy.bModified);
+    EXPECT_EQ(copy.view(), doc.view());
+    copy.notifyChanged();
+    copy.setModified(false);
+    EXPECT_EQ(changed.count(), 3);
+    EXPECT_EQ(modified.count(), 3);
 }
 
 TEST(LogoDocumentTest, OnlyExactBlackAtTheCellCentreReadsAsSet) {
@@ -131,10 +156,8 @@ TEST(LogoKindTest, EveryKindFitsThePictureAndHasItsOwnLetterTypeAndSettingName) 
 }
 
 TEST(LogoKindTest, CapabilityLettersAreCaseSensitive) {
-    EXPECT_TRUE(transferAllowed(QStringLiteral("OS"), kOperatorLogo));
-    EXPECT_FALSE(transferAllowed(QStringLiteral("OS"), kCallerGroupLogo));
-    EXPECT_FALSE(transferAllowed(QStringLiteral("OS"), kPictureMessage));
-    EXPECT_TRUE(transferAllowed(QStringLiteral("OS"), kStartupLogo));
+    EXPECT_NE(transferAllowed(QStringLiteral("OS"), kOperatorLogo),
+              transferAllowed(QStringLiteral("OS"), kCallerGroupLogo));
     for (const LogoKind kind : kAllLogoKinds) {
         EXPECT_FALSE(transferAllowed(QStringLiteral("ocps"), kind));
         EXPECT_FALSE(transferAllowed(QString(), kind));

@@ -1,19 +1,15 @@
-// Logo download and upload of the main window, through the control's shared
-// logo object. Each step that fails is skipped and the command goes on;
-// the outcome shows only in the status text ("Ready", "Problem Downloading
-// Logo", "Problem Uploading Logo"). Caller-group logos and picture messages
-// live in numbered phone locations, asked for in a dialog first.
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
+#include "phone/LogoTransfer.h"
+
 #include <QScopeGuard>
 
-#include "canvas/ZoomView.h"
+#include "document/LogoDocument.h"
 #include "document/LogoKind.h"
+#include "files/LogoFileController.h"
 #include "phone/FrmInputIndex.h"
 #include "phone/FrmPicIndex.h"
+#include "phone/PhoneSession.h"
 #include "phone/RunStep.h"
-#include "shell/FrmMain.h"
+#include "shell/SharedValues.h"
 #include "velkor17/FBLogo.h"
 #include "velkor17/VelkorControl.h"
 
@@ -27,22 +23,31 @@ bool usesLocation(LogoKind kind) {
 
 }  // namespace
 
-void FrmMain::cmdDownload_Click() {
-    txtStat1->clear();
-    EnsureConnected();
-    FBLogo *logo = Velk->Logo();
+LogoTransfer::LogoTransfer(VelkorControl &control, PhoneSession &session, LogoDocument &doc,
+                           LogoFileController &files, SharedValues &shared, QWidget *dialogParent,
+                           QObject *parent)
+    : QObject(parent),
+      control_(control),
+      session_(session),
+      doc_(doc),
+      files_(files),
+      shared_(shared),
+      dialogParent_(dialogParent) {}
+
+void LogoTransfer::download() {
+    emit statusText(QString());
+    session_.ensureConnected();
+    FBLogo *logo = control_.Logo();
     const auto type = static_cast<fbLogoType>(fbLogoTypeForKind(doc_.iLogoKind));
     runStep([&] { logo->setLogoType(type); });
     runStep([&] { doc_.iLogoWidth = logo->Width(); });
     runStep([&] { doc_.iLogoHeight = logo->Height(); });
-    // emptied as New does, without its question and its connection check;
     // the file name goes too: Save must not write the download over it unasked
-    clearDocument();
-    picContainer->setFocus();
+    emit replacingDocument();
 
     qint16 location = -1;
     if (usesLocation(doc_.iLogoKind)) {
-        FrmInputIndex dialog(shared_, this);
+        FrmInputIndex dialog(shared_, dialogParent_);
         dialog.exec();
         location = shared_.iLogoLocation;
         if (location == SharedValues::kNoLocation) {
@@ -54,50 +59,50 @@ void FrmMain::cmdDownload_Click() {
     bool ok = runStep([&] { logo->Download(type, location); });
     ok = ok && logo->LastError() == 0;
     if (!ok) {
-        txtStat1->setText(QStringLiteral("Problem Downloading Logo"));
+        emit statusText(QStringLiteral("Problem Downloading Logo"));
         return;
     }
-    txtStat1->setText(QStringLiteral("Ready"));
-    runStep([&] { txtNetCode->setText(logo->NetCode()); });
-    runStep([&] { Velk->Beep(); });
-    runStep([&] { LogoToCanvas(); });
+    emit statusText(QStringLiteral("Ready"));
+    runStep([&] { emit netCodeDownloaded(logo->NetCode()); });
+    runStep([&] { control_.Beep(); });
+    emit busy(true);
+    runStep([&] { files_.logoToCanvas(); });
+    emit busy(false);
 }
 
-void FrmMain::cmdUpload_Click() {
-    txtStat1->clear();
-    EnsureConnected();
+void LogoTransfer::upload(const QString &netCode) {
+    emit statusText(QString());
+    session_.ensureConnected();
     if (!usesLocation(doc_.iLogoKind)) {
-        UploadLogo(shared_.iLogoLocation);
+        uploadTo(shared_.iLogoLocation, netCode);
         return;
     }
-    FrmPicIndex dialog(shared_, this);
+    FrmPicIndex dialog(shared_, dialogParent_);
     dialog.exec();
     if (shared_.iLogoLocation != SharedValues::kNoLocation) {
-        UploadLogo(shared_.iLogoLocation);
+        uploadTo(shared_.iLogoLocation, netCode);
     }
 }
 
-// `iLocation` is the 0-based phone location of a caller-group logo or
-// picture message; operator and startup logos ignore it.
-void FrmMain::UploadLogo(qint16 iLocation) {
-    setHourglass(true);
-    const auto normalPointer = qScopeGuard([this] { setHourglass(false); });
-    FBLogo *logo = Velk->Logo();
+void LogoTransfer::uploadTo(qint16 location, const QString &netCode) {
+    emit busy(true);
+    const auto normalPointer = qScopeGuard([this] { emit busy(false); });
+    FBLogo *logo = control_.Logo();
     runStep([&] { logo->setLogoType(static_cast<fbLogoType>(fbLogoTypeForKind(doc_.iLogoKind))); });
     runStep([&] { doc_.iLogoWidth = logo->Width(); });
     runStep([&] { doc_.iLogoHeight = logo->Height(); });
-    runStep([&] { CanvasToLogo(); });
-    runStep([&] { logo->setNetCode(txtNetCode->text()); });
+    runStep([&] { files_.canvasToLogo(); });
+    runStep([&] { logo->setNetCode(netCode); });
     int type = fbNoLogo;
     runStep([&] { type = logo->LogoType(); });
     if (type != fbOperatorLogo && type != fbStartupLogo) {
-        runStep([&] { logo->setCallerGroupNumber(iLocation); });
+        runStep([&] { logo->setCallerGroupNumber(location); });
         runStep([&] { logo->setMessageText(shared_.sPictureText); });
     }
     // an upload that throws is a failure whatever LastError still holds
     bool ok = runStep([&] { logo->Upload(); });
     ok = ok && logo->LastError() == 0;
-    txtStat1->setText(ok ? QStringLiteral("Ready") : QStringLiteral("Problem Uploading Logo"));
+    emit statusText(ok ? QStringLiteral("Ready") : QStringLiteral("Problem Uploading Logo"));
 }
 
 }  // namespace glyphsmith
