@@ -58,8 +58,13 @@ TEST(ViewRoundingTest, TheTwoRoundingsAgreeInsideTheViewAndDifferLeftOfIt) {
         ASSERT_EQ(viewToLogoFloor(v), v / 6) << v;
     }
     // left of the view: the floor goes to -1, the rounding truncates to 0
-    for (const auto &[v, floor, rounded] : {std::tuple{-3.0, -1, 0}, {-5.0, -1, 0}, {-6.0, -1, -1},
-                                            {-7.0, -2, -1}, {5.5, 0, 1}, {4.5, 0, 0}, {11.5, 1, 2}}) {
+    for (const auto &[v, floor, rounded] : {std::tuple{-3.0, -1, 0},
+                                            {-5.0, -1, 0},
+                                            {-6.0, -1, -1},
+                                            {-7.0, -2, -1},
+                                            {5.5, 0, 1},
+                                            {4.5, 0, 0},
+                                            {11.5, 1, 2}}) {
         EXPECT_EQ(viewToLogoFloor(v), floor) << v;
         EXPECT_EQ(viewToLogoRounded(v), rounded) << v;
     }

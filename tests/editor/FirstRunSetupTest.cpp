@@ -5,19 +5,17 @@
 #include <QFileInfo>
 
 #include "EditorTestSupport.h"
+#include "FileTestSupport.h"
 #include "shell/FileAssociation.h"
 #include "shell/FirstRunSetup.h"
 #include "shell/Settings.h"
 
 using namespace glyphsmith;
 using glyphsmith::test::EditorHome;
+using glyphsmith::test::fileBytes;
+using glyphsmith::test::writeBytes;
 
 namespace {
-
-QByteArray readAll(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 QString setting(const EditorHome &home, const char *key) {
     return ReadSetting(home.env.paths.settingsFile, QStringLiteral("RunStatus"),
@@ -41,13 +39,13 @@ TEST(FirstRunSetupTest, FirstRunInstallsFoldersSamplesSettingsAndAssociation) {
     EXPECT_EQ(setting(home, "ApplicationPath"), p.programFolder);
     EXPECT_EQ(setting(home, "HelpFilePath"), p.defaultHelpPath());
     // the template's key order survives filling in the values
-    const QByteArray ini = readAll(p.settingsFile);
+    const QByteArray ini = fileBytes(p.settingsFile);
     EXPECT_LT(ini.indexOf("ApplicationPath="), ini.indexOf("ComPort="));
     EXPECT_LT(ini.indexOf("ComPort="), ini.indexOf("DefaultLogo="));
     EXPECT_LT(ini.indexOf("HelpFilePath="), ini.indexOf("RunBefore="));
 
     const QByteArray mime =
-        readAll(MimePackagePath(p.dataHome, QStringLiteral("GlyphsmithImageFile")));
+        fileBytes(MimePackagePath(p.dataHome, QStringLiteral("GlyphsmithImageFile")));
     for (const char *glob : {"*.NOL", "*.ngg", "*.NLM", "*.nsl", "*.GSP"}) {
         EXPECT_TRUE(mime.contains(glob)) << glob;
     }
@@ -59,7 +57,7 @@ TEST(FirstRunSetupTest, SecondRunWritesNothing) {
     EditorHome home;
     const AppPaths &p = home.env.paths;
     ASSERT_TRUE(RunFirstRunSetup(home.env, nullptr));
-    const QByteArray ini = readAll(p.settingsFile);
+    const QByteArray ini = fileBytes(p.settingsFile);
     QFile::remove(p.ringtonesFolder + QStringLiteral("/mambo.txt"));
     QFile::remove(MimePackagePath(p.dataHome, QStringLiteral("GlyphsmithImageFile")));
     home.refreshed.clear();
@@ -68,7 +66,7 @@ TEST(FirstRunSetupTest, SecondRunWritesNothing) {
     EXPECT_FALSE(QFileInfo::exists(p.ringtonesFolder + QStringLiteral("/mambo.txt")));
     EXPECT_FALSE(
         QFileInfo::exists(MimePackagePath(p.dataHome, QStringLiteral("GlyphsmithImageFile"))));
-    EXPECT_EQ(readAll(p.settingsFile), ini);
+    EXPECT_EQ(fileBytes(p.settingsFile), ini);
     EXPECT_TRUE(home.refreshed.isEmpty());
 }
 
@@ -77,13 +75,9 @@ TEST(FirstRunSetupTest, RepeatedSetupKeepsExistingSamples) {
     const AppPaths &p = home.env.paths;
     QDir().mkpath(p.ringtonesFolder);
     const QString mine = p.ringtonesFolder + QStringLiteral("/mambo.txt");
-    {
-        QFile f(mine);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("MyOwn:d=4,o=5,b=100:c,d,e");
-    }
+    ASSERT_TRUE(writeBytes(mine, "MyOwn:d=4,o=5,b=100:c,d,e"));
     ASSERT_TRUE(RunFirstRunSetup(home.env, nullptr));
-    EXPECT_EQ(readAll(mine), QByteArray("MyOwn:d=4,o=5,b=100:c,d,e"));
+    EXPECT_EQ(fileBytes(mine), QByteArray("MyOwn:d=4,o=5,b=100:c,d,e"));
     EXPECT_TRUE(QFileInfo::exists(p.ringtonesFolder + QStringLiteral("/odetojoy.txt")));
 }
 

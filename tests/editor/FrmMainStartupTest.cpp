@@ -9,8 +9,6 @@
 #include <QRadioButton>
 #include <QSet>
 #include <QTimer>
-#include <ostream>
-#include <string>
 
 #include "MainWindowTest.h"
 #include "PixelCheck.h"
@@ -24,41 +22,25 @@ using glyphsmith::test::MainWindowTest;
 
 namespace {
 
-struct DefaultCase {
-    const char *settingLine;  // nullptr: no "DefaultLogo" key
-    int kind;
-    const char *option;
-};
-
-void PrintTo(const DefaultCase &c, std::ostream *os) {
-    *os << (c.settingLine ? c.settingLine : "no DefaultLogo");
-}
-
-class DefaultLogoTest : public MainWindowTest, public ::testing::WithParamInterface<DefaultCase> {};
-
-TEST_P(DefaultLogoTest, StartsInTheKindTheSettingNamesExactly) {
-    const DefaultCase &c = GetParam();
-    QStringList lines{QStringLiteral("ComPort=COM1")};
-    if (c.settingLine) {
-        lines << QString::fromLatin1(c.settingLine);
+// The kind the "DefaultLogo" setting names exactly (kindFromSettingName has
+// its own table in LogoDocumentTest); the operator logo for anything else.
+TEST_F(MainWindowTest, StartsInTheKindTheSettingNamesExactly) {
+    QStringList values = {QStringLiteral("startup logo"), QString()};
+    for (const LogoKind kind : kAllLogoKinds) {
+        values << QString::fromLatin1(logoKindInfo(kind).settingName);
     }
-    home.writeSettings(lines);
-    FrmMain &w = start();
-    EXPECT_EQ(w.document().iLogoKind, c.kind);
-    EXPECT_EQ(w.document().iLogoWidth, logoKindInfo(LogoKind(c.kind)).width);
-    EXPECT_TRUE(child<QRadioButton>(c.option)->isChecked());
+    const char *options[] = {"optOperator", "optCallerGroup", "optPicture", "optStartup"};
+    for (const QString &value : values) {
+        window_.reset();
+        home.writeSettings({QStringLiteral("ComPort=COM1"),
+                            value.isNull() ? QString() : QStringLiteral("DefaultLogo=") + value});
+        FrmMain &w = start();
+        const LogoKind kind = kindFromSettingName(value).value_or(kOperatorLogo);
+        EXPECT_EQ(w.document().iLogoKind, kind) << value.toStdString();
+        EXPECT_EQ(w.document().iLogoWidth, logoKindInfo(kind).width);
+        EXPECT_TRUE(child<QRadioButton>(options[kind])->isChecked()) << value.toStdString();
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Settings, DefaultLogoTest,
-    ::testing::Values(DefaultCase{"DefaultLogo=Startup Logo", 3, "optStartup"},
-                      DefaultCase{"DefaultLogo=startup logo", 0, "optOperator"},
-                      DefaultCase{nullptr, 0, "optOperator"},
-                      DefaultCase{"DefaultLogo=CallerGroup Logo", 1, "optCallerGroup"},
-                      DefaultCase{"DefaultLogo=PictureMessage Logo", 2, "optPicture"}),
-    [](const ::testing::TestParamInfo<DefaultCase> &info) {
-        return std::string(info.param.option) + std::to_string(info.index);
-    });
 
 TEST_F(MainWindowTest, FirstStartRunsTheSetupAndLeavesABlankOperatorLogo) {
     FrmMain &w = start();

@@ -87,8 +87,8 @@ TEST(LogoGolden, NslStartupInBandsOfEightRows) {
 
 TEST(LogoGolden, NslOfEightHundredSixtyFourBytesIsNinetySixBySixtyFive) {
     // nine bands of 96 columns; the last band holds row 64 alone
-    const auto file = bytesOf({0x46, 0x4F, 0x52, 0x4D, 0x03, 0x66, 0x4E, 0x53, 0x4C, 0x44, 0x03, 0x60},
-                              0x00, 863, 0x00);
+    const auto file = bytesOf(
+        {0x46, 0x4F, 0x52, 0x4D, 0x03, 0x66, 0x4E, 0x53, 0x4C, 0x44, 0x03, 0x60}, 0x00, 863, 0x00);
     auto last = file;
     last.back() = 0x01;  // column 95, row 64
     DecodedLogo d;
