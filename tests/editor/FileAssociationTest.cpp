@@ -58,37 +58,25 @@ TEST_F(FileAssociationTest, BothCasesOfFiveExtensionsShareOneClassAMissingDotAdd
     EXPECT_EQ(package().count(QStringLiteral("<glob ")), 10);
 }
 
-TEST_F(FileAssociationTest, IconAndMediaTypeAreWrittenOnlyWhenGiven) {
+TEST_F(FileAssociationTest, IconMediaTypeQuotedCommandAndFurtherVerbs) {
     RegisterFileType(firstRunRecord(QStringLiteral(".NOL"), QStringLiteral("/opt/g")), data);
     EXPECT_FALSE(entry().contains(QStringLiteral("Icon=")));
     EXPECT_FALSE(package().contains(QStringLiteral("alias")));  // "SomeMIMEtype" is no media type
     EXPECT_TRUE(entry().contains(QStringLiteral("MimeType=application/x-glyphsmithimagefile;")));
-    FileTypeInfo info = firstRunRecord(QStringLiteral(".NOL"), QStringLiteral("/opt/g"));
+    EXPECT_TRUE(entry().contains(QStringLiteral("\nExec=/opt/g %f\n")));
+    FileTypeInfo info = firstRunRecord(QStringLiteral(".NOL"), QStringLiteral("/opt/my apps/g"));
     info.iconPath = QStringLiteral("/opt/g.png");
     info.iconIndex = 1;
     info.contentType = QStringLiteral("image/x-nol");
-    RegisterFileType(info, data);
-    EXPECT_TRUE(entry().contains(QStringLiteral("\nIcon=/opt/g.png\n")));
-    EXPECT_TRUE(package().contains(QStringLiteral("<alias type=\"image/x-nol\"/>")));
-}
-
-TEST_F(FileAssociationTest, CommandGetsTheFileAndIsQuotedWhenNeeded) {
-    RegisterFileType(firstRunRecord(QStringLiteral(".NOL"), QStringLiteral("/opt/my apps/g")),
-                     data);
-    EXPECT_TRUE(entry().contains(QStringLiteral("\nExec=\"/opt/my apps/g\" %f\n")));
-    RegisterFileType(firstRunRecord(QStringLiteral(".NOL"), QStringLiteral("/opt/g")), data);
-    EXPECT_TRUE(entry().contains(QStringLiteral("\nExec=/opt/g %f\n")));
-}
-
-TEST_F(FileAssociationTest, FurtherVerbsBecomeActions) {
-    FileTypeInfo info = firstRunRecord(QStringLiteral(".NOL"), QStringLiteral("/opt/g"));
     info.verbs << QStringLiteral("Print");
     info.commandLines << QStringLiteral("/opt/gprint");
     RegisterFileType(info, data);
+    EXPECT_TRUE(entry().contains(QStringLiteral("\nIcon=/opt/g.png\n")));
+    EXPECT_TRUE(package().contains(QStringLiteral("<alias type=\"image/x-nol\"/>")));
+    EXPECT_TRUE(entry().contains(QStringLiteral("\nExec=\"/opt/my apps/g\" %f\n")));
     EXPECT_TRUE(entry().contains(QStringLiteral("Actions=verb1;")));
-    EXPECT_TRUE(
-        entry().contains(QStringLiteral("[Desktop Action verb1]\nName=Print\n"
-                                        "Exec=/opt/gprint %f\n")));
+    EXPECT_TRUE(entry().contains(
+        QStringLiteral("[Desktop Action verb1]\nName=Print\nExec=/opt/gprint %f\n")));
 }
 
 TEST_F(FileAssociationTest, WrittenFilesAreAcceptedByTheDesktopTools) {

@@ -26,32 +26,25 @@ protected:
     }
 };
 
-TEST_F(ShutdownTest, ModifiedLogoAnsweredNoClosesWithOneQuestion) {
-    window_->document().bModified = true;
-    home.messages->answers = {false};
-    EXPECT_TRUE(window_->close());
-    ASSERT_EQ(home.messages->shown.size(), 1u);
-    EXPECT_EQ(home.messages->shown[0].title, QStringLiteral("Logo Not Saved"));
-    EXPECT_EQ(home.messages->shown[0].text, QStringLiteral("Save current edited logo?"));
-    EXPECT_TRUE(home.messages->shown[0].question);
-    EXPECT_FALSE(window_->isVisible());
-}
-
-TEST_F(ShutdownTest, ModifiedLogoAnsweredYesWithSaveAsCancelledStillCloses) {
-    window_->document().bModified = true;
-    home.messages->answers = {true};
-    glyphsmith::test::ModalScript script;
-    script.cancel();
-    EXPECT_TRUE(window_->close());
-    EXPECT_TRUE(script.done());
-    EXPECT_EQ(home.messages->shown.size(), 1u);
-    EXPECT_FALSE(window_->isVisible());
-}
-
-TEST_F(ShutdownTest, UnmodifiedLogoClosesWithoutAQuestion) {
+TEST_F(ShutdownTest, OnlyAModifiedLogoIsAskedForAndEveryAnswerCloses) {
     window_->ui().mnuExit->trigger();
-    EXPECT_TRUE(home.messages->shown.empty());
+    EXPECT_TRUE(home.messages->shown.empty()) << "unmodified: no question";
     EXPECT_FALSE(window_->isVisible());
+    for (const bool yes : {false, true}) {  // Yes with Save As cancelled closes too
+        home.messages->shown.clear();
+        window_.reset();
+        start().document().bModified = true;
+        home.messages->answers = {yes};
+        glyphsmith::test::ModalScript script;
+        if (yes) {
+            script.cancel();
+        }
+        EXPECT_TRUE(window_->close());
+        EXPECT_TRUE(script.done());
+        ASSERT_EQ(home.messages->shown.size(), 1u);
+        EXPECT_EQ(home.messages->shown[0].text, QStringLiteral("Save current edited logo?"));
+        EXPECT_FALSE(window_->isVisible());
+    }
 }
 
 TEST_F(ShutdownTest, ShutdownRunsOnceAndDeletesTheScratchBitmap) {

@@ -109,6 +109,14 @@ TEST(PictureImportTest, EachDitherFollowsTheGreyLevelOfAGradient) {
             before = share;
         }
     }
+    // a higher threshold darkens every dither
+    QImage grey(64, 64, QImage::Format_Grayscale8);
+    grey.fill(128);
+    for (DitherMode mode : {DitherMode::None, DitherMode::FloydSteinberg, DitherMode::Ordered,
+                            DitherMode::Atkinson}) {
+        EXPECT_LT(ditherGrey(grey, mode, 96).countSet(), ditherGrey(grey, mode, 160).countSet())
+            << "mode " << int(mode);
+    }
     // the plain threshold: set below it, clear from it on
     const LogoBitmap plain = ditherGrey(gradient, DitherMode::None, 100);
     EXPECT_TRUE(plain.isSet(99, 0));

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "FileTestSupport.h"
 #include "shell/Settings.h"
 
 using namespace glyphsmith;
@@ -16,16 +17,10 @@ protected:
     QString read(const QString &key, const QString &def = QStringLiteral("<none>")) {
         return ReadSetting(file, QStringLiteral("RunStatus"), key, def);
     }
-    QByteArray contents() {
-        QFile f(file);
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-        return f.readAll();
-    }
+    QByteArray contents() { return test::fileBytes(file); }
     void writeRaw(const QByteArray &bytes) {
         QDir().mkpath(QFileInfo(file).absolutePath());
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        ASSERT_TRUE(test::writeBytes(file, bytes));
     }
 
     QTemporaryDir dir;

@@ -10,7 +10,6 @@
 #include <QTimer>
 
 #include "MainWindowTest.h"
-#include "shell/FrmAbout.h"
 #include "shell/FrmSplash.h"
 #include "shell/HelpWindow.h"
 #include "shell/SingleInstance.h"
@@ -45,15 +44,6 @@ TEST(FrmSplashTest, ShowsForThreeSecondsAtMostAndEndsOnce) {
     closed->showCentred();
     closed->close();
     EXPECT_EQ(handedOver.count(), 1);
-}
-
-TEST(FrmAboutTest, CaptionNamesTheApplicationAndOkCloses) {
-    FrmAbout about;
-    EXPECT_EQ(about.objectName(), QStringLiteral("frmAbout"));
-    EXPECT_EQ(about.windowTitle(), QStringLiteral("About Glyphsmith"));
-    about.show();
-    about.findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
-    EXPECT_FALSE(about.isVisible());
 }
 
 TEST(HelpWindowTest, OpensWelcomeFromTheHelpFolderOrTheBuiltInPages) {

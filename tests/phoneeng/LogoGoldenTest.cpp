@@ -85,6 +85,46 @@ TEST(LogoGolden, NslStartupInBandsOfEightRows) {
     expectGolden(logoWith(LogoType::Startup, {{83, 9}}), LogoFormat::Nsl, trap, LogoType::Startup);
 }
 
+TEST(LogoGolden, NslOfEightHundredSixtyFourBytesIsNinetySixBySixtyFive) {
+    // nine bands of 96 columns; the last band holds row 64 alone
+    const auto file = bytesOf(
+        {0x46, 0x4F, 0x52, 0x4D, 0x03, 0x66, 0x4E, 0x53, 0x4C, 0x44, 0x03, 0x60}, 0x00, 863, 0x00);
+    auto last = file;
+    last.back() = 0x01;  // column 95, row 64
+    DecodedLogo d;
+    ASSERT_EQ(decodeLogo(last, d), PE_OK);
+    EXPECT_EQ(d.bitmap.width, 96);
+    ASSERT_EQ(d.bitmap.height, 65);
+    EXPECT_TRUE(d.bitmap.at(95, 64));
+}
+
+TEST(LogoGolden, OtaBitmapByteCountsWideSidesAndExtensions) {
+    // nine pixels take two bytes, the last one padded
+    Bitmap small(3, 3);
+    small.set(2, 2, true);
+    const auto bytes = encodeOtaBitmap(small);
+    EXPECT_EQ(bytes, (std::vector<uint8_t>{0x00, 3, 3, 0x01, 0x00, 0x80}));
+    Bitmap back;
+    EXPECT_EQ(decodeOtaBitmap(bytes, back), bytes.size());
+    EXPECT_EQ(back, small);
+    EXPECT_EQ(decodeOtaBitmap(std::span(bytes).first(bytes.size() - 1), back), 0u);
+
+    // a side over 255 needs the 16-bit sizes
+    const auto wide = encodeOtaBitmap(Bitmap(256, 1));
+    ASSERT_EQ(wide.size(), 6u + 32u);
+    EXPECT_EQ(std::vector<uint8_t>(wide.begin(), wide.begin() + 6),
+              (std::vector<uint8_t>{0x10, 0x01, 0x00, 0x00, 0x01, 0x01}));
+
+    // eight extension bytes are passed over, a ninth is refused
+    for (const size_t extensions : {8u, 9u}) {
+        std::vector<uint8_t> in(extensions, 0x80);
+        in.push_back(0x00);
+        in.insert(in.end(), bytes.begin() + 1, bytes.end());
+        in[0] = 0x80;
+        EXPECT_EQ(decodeOtaBitmap(in, back), extensions == 8 ? in.size() : 0u) << extensions;
+    }
+}
+
 TEST(LogoGolden, OtaBitmapFile) {
     const Logo logo = logoWith(LogoType::Operator, {{0, 0}});
     const auto golden = bytesOf({0x00, 0x48, 0x0E, 0x01}, 0x80, 125, 0x00);

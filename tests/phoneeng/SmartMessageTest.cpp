@@ -124,6 +124,19 @@ TEST(SmartMessageLogo, ReadsBothOperatorFormsAndVersionedCallerLogos) {
     EXPECT_FALSE(smartmessage::decodeLogo(smartmessage::kPortRingTone, ota));
 }
 
+TEST(SmartMessageLogo, PictureTextOfOddUcs2LengthIsIgnored) {
+    const auto bitmapItem = bytes({0x02, 0x01, 0x00, 0x00, 0x48, 0x1C, 0x01}, 252);
+    for (const auto &[item, text] : {std::pair{bytes({0x01, 0x00, 0x02, 0x00, 0x41}), u"A"},
+                                     {bytes({0x01, 0x00, 0x03, 0x00, 0x41, 0x00}), u""}}) {
+        auto payload = bytes({0x30});
+        payload.insert(payload.end(), item.begin(), item.end());
+        payload.insert(payload.end(), bitmapItem.begin(), bitmapItem.end());
+        const auto logo = smartmessage::decodeLogo(smartmessage::kPortPicture, payload);
+        ASSERT_TRUE(logo);
+        EXPECT_EQ(logo->message, std::u16string(text));
+    }
+}
+
 TEST_F(VirtualPhoneTest, SmartMessageOperatorLogoBytesMatchTheExample) {
     Logo logo = logotest::logoWith(LogoType::Operator, {{0, 0}});
     logo.netCode = "244 05";

@@ -2,6 +2,7 @@
 #include <thread>
 
 #include "VirtualTestSupport.h"
+#include "phone/SmsStore.h"
 
 using namespace phoneeng;
 using virtualtest::messageField;
@@ -238,4 +239,16 @@ TEST_F(VirtualPhoneTest, SmsFullBoxesRefuseOrFailDelivery) {
     EXPECT_EQ(sendsms(kOther, "one too many", 1, 1), PE_PHONE_ERROR);
     ASSERT_EQ(deletesmsmsg(PE_BOX_OUTBOX, 1), PE_OK);
     EXPECT_EQ(sendsms(kOther, "room again", 1, 1), PE_OK);
+}
+
+TEST(SmsStoreTest, EachBoxHoldsItsCapacityAndNoMore) {
+    SmsStore store;
+    for (size_t i = 0; i < SmsStore::kCapacity; ++i) {
+        ASSERT_TRUE(store.append(SmsMessage{})) << i;
+    }
+    EXPECT_FALSE(store.append(SmsMessage{}));
+    EXPECT_EQ(store.box(SmsBox::Inbox).size(), SmsStore::kCapacity);
+    SmsMessage sent;
+    sent.box = SmsBox::Outbox;
+    EXPECT_TRUE(store.append(sent)) << "the other boxes still have room";
 }
