@@ -20,6 +20,8 @@ void FrmMain::LogoToCanvas() {
         setHourglass(false);
     });
     files_->logoToCanvas();
+    // the logo that came in is what the next edit's undo goes back to
+    history_.setLatest(doc_.preview());
 }
 
 void FrmMain::CanvasToLogo() {
@@ -35,6 +37,7 @@ void FrmMain::mnuOpen_Click() {
     }
     setHourglass(true);
     const LogoFileController::Read read = files_->read(*chosen, kind == kPictureMessage);
+    history_.setLatest(doc_.preview());
     picContainer->update();
     picReal->update();
     setHourglass(false);

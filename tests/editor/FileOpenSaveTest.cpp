@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include "FileDialogScript.h"
 #include "FileTestSupport.h"
@@ -95,6 +96,18 @@ TEST_F(FileTest, OpeningTheOnePixelFileShowsOnePixelAndClearsModified) {
     EXPECT_EQ(doc().sLogoPath, in("one.GSP"));
     EXPECT_EQ(doc().iLogoKind, kPictureMessage);
     EXPECT_TRUE(shown().empty());
+}
+
+TEST_F(FileTest, UndoAfterTheFirstEditGoesBackToTheOpenedLogoNotTheOneBefore) {
+    ASSERT_TRUE(writeBytes(in("one.GSP"), onePixelGsp()));
+    w().optPicture_Click();
+    drawPattern(doc(), randomPattern(72, 28, 4));
+    w().TakeUndoSnapshot();
+    openFile(in("one.GSP"));
+    const QImage opened = doc().preview().copy();
+    w().ui().cmdInverse->click();
+    w().ui().cmdUndo->click();
+    EXPECT_EQ(doc().preview(), opened);
 }
 
 TEST_F(FileTest, GspShortLinesAndOtherCharactersReadAsSet) {
