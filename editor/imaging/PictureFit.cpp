@@ -45,7 +45,7 @@ QImage fitPicture(const QImage &picture, QSize box, FitMode mode) {
     // QImage::scaled with smooth transformation averages over the source
     // area, so large pictures shrink without aliasing
     const QImage scaled =
-        picture.copy(source)
+        (source == picture.rect() ? picture : picture.copy(source))
             .convertToFormat(QImage::Format_ARGB32_Premultiplied)
             .scaled(visible.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QPainter p(&out);
