@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <exception>
 
-#include "document/LogoKind.h"
 #include "canvas/PreviewBox.h"
 #include "canvas/ZoomView.h"
 #include "capture/DocumentBitmap.h"
@@ -19,6 +18,8 @@
 #include "capture/FrmZGetDesk.h"
 #include "capture/PortalStillPicture.h"
 #include "capture/ScreenSourceChoice.h"
+#include "document/LogoKind.h"
+#include "imaging/PictureFile.h"
 #include "shell/FrmMain.h"
 #include "velkor17/FBLogo.h"
 #include "velkor17/VelkorControl.h"
@@ -120,14 +121,12 @@ void FrmMain::mnuImportPicture_Click() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return;
     }
-    QImageReader reader(dialog.selectedFiles().first());
-    reader.setAutoTransform(true);
-    const QImage picture = reader.read();
+    QString error;
+    const QImage picture = readPictureFile(dialog.selectedFiles().first(), &error);
     if (picture.isNull()) {
         if (env_.messages) {
             env_.messages->information(
-                this, kTitle,
-                QStringLiteral("Problem reading picture file\n%1").arg(reader.errorString()));
+                this, kTitle, QStringLiteral("Problem reading picture file\n%1").arg(error));
         }
         return;
     }

@@ -16,6 +16,8 @@ void FrmMain::LogoToCanvas() {
     setHourglass(true);
     const auto done = qScopeGuard([this] { setHourglass(false); });
     files_->logoToCanvas();
+    // the logo that came in is what the next edit's undo goes back to
+    history_.setLatest(doc_.preview());
 }
 
 void FrmMain::CanvasToLogo() {
@@ -31,6 +33,7 @@ void FrmMain::mnuOpen_Click() {
     }
     setHourglass(true);
     const LogoFileController::Read read = files_->read(*chosen, kind == kPictureMessage);
+    history_.setLatest(doc_.preview());
     setHourglass(false);
     if (read == LogoFileController::Read::Failed) {
         inform(QStringLiteral("Problem reading image file"));

@@ -12,6 +12,12 @@ std::optional<QVector<QImage>> PictureFrames::read(const QString &file,
     }
     QImageReader reader(file);
     reader.setDecideFormatFromContent(true);
+    // A frame larger than the whole budget is refused before it is decoded
+    // (frames are 32-bit, 4 bytes a pixel).
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() * 4 > kMaxBytes) {
+        return std::nullopt;
+    }
     QVector<QImage> frames;
     qint64 bytes = 0;
     while (frames.size() < kMaxFrames && reader.canRead()) {

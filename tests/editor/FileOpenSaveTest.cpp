@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include "FileDialogScript.h"
 #include "FileTestSupport.h"
@@ -78,6 +79,18 @@ TEST_F(FileTest, TheDialogsOfferTheFormatsWithTheKindsPreselected) {
     EXPECT_EQ(setPixelCount(doc(), 72, 28), 1);
     EXPECT_FALSE(doc().bModified);
     EXPECT_TRUE(shown().empty());
+}
+
+TEST_F(FileTest, UndoAfterTheFirstEditGoesBackToTheOpenedLogoNotTheOneBefore) {
+    ASSERT_TRUE(writeBytes(in("one.GSP"), onePixelGsp()));
+    w().optPicture_Click();
+    drawPattern(doc(), randomPattern(72, 28, 4));
+    w().TakeUndoSnapshot();
+    openFile(in("one.GSP"));
+    const QImage opened = doc().preview().copy();
+    w().ui().cmdInverse->click();
+    w().ui().cmdUndo->click();
+    EXPECT_EQ(doc().preview(), opened);
 }
 
 TEST_F(FileTest, GspWithMissingLinesStopsQuietlyKeepingTheRowsRead) {

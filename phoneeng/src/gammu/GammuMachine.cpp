@@ -1,6 +1,7 @@
 #include "gammu/GammuMachine.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -17,6 +18,8 @@ namespace {
 // How long an aborted call is given to notice (libgammu looks at the abort
 // flag about once a second).
 constexpr std::chrono::milliseconds kAbortGrace{1500};
+// How often a waiting call looks whether its device hung up.
+constexpr std::chrono::milliseconds kHangUpCheck{50};
 
 // The devices machines watch, with how many machines watch each.
 struct BusyDevices {
@@ -48,21 +51,35 @@ std::shared_ptr<GammuMachine> GammuMachine::create(std::chrono::milliseconds bud
 }
 
 GammuMachine::~GammuMachine() {
-    if (connected_) {
-        GSM_TerminateConnection(state_);
-    }
-    GSM_FreeStateMachine(state_);
-    if (watchedFd_ >= 0) {
-        ::close(watchedFd_);
-    }
-    if (!watched_.empty()) {
-        BusyDevices &busy = busyDevices();
-        std::lock_guard lock(busy.mutex);
-        if (--busy.count[watched_] <= 0) {
-            busy.count.erase(watched_);
+    auto release = [state = state_, connected = connected_, fd = watchedFd_, device = watched_] {
+        if (connected) {
+            GSM_TerminateConnection(state);
         }
-        busy.freed.notify_all();
+        GSM_FreeStateMachine(state);
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        if (!device.empty()) {
+            BusyDevices &busy = busyDevices();
+            std::lock_guard lock(busy.mutex);
+            if (--busy.count[device] <= 0) {
+                busy.count.erase(device);
+            }
+            busy.freed.notify_all();
+        }
+    };
+    // A broken machine's device may be dead, and libgammu's goodbye on it
+    // can take seconds: it runs on a thread of its own, the device counting
+    // as busy until it is done.
+    if (broken_ && connected_) {
+        try {
+            std::thread(release).detach();
+            return;
+        } catch (...) {
+            // no thread to be had: said goodbye here
+        }
     }
+    release();
 }
 
 void GammuMachine::watchDevice(const std::string &device) {
@@ -110,7 +127,16 @@ GSM_Error GammuMachine::run(Job job) {
         return ERR_MOREMEMORY;  // no thread to be had
     }
     std::unique_lock lock(js->mutex);
-    if (!js->done.wait_for(lock, budget_, [&] { return js->finished; })) {
+    // Waits in slices so that a device that goes away mid-call (a cable
+    // pulled, a terminal closed) ends the call at once, not at the budget.
+    const auto deadline = std::chrono::steady_clock::now() + budget_;
+    bool hungUp = false;
+    while (!js->finished && !hungUp && std::chrono::steady_clock::now() < deadline) {
+        js->done.wait_for(lock, std::min<std::chrono::steady_clock::duration>(
+                                    kHangUpCheck, deadline - std::chrono::steady_clock::now()));
+        hungUp = !js->finished && deviceHungUp();
+    }
+    if (!js->finished) {
         GSM_AbortOperation(state_);  // only sets a flag the call looks at
         const auto graceEnd = std::chrono::steady_clock::now() + kAbortGrace;
         while (!js->finished && std::chrono::steady_clock::now() < graceEnd) {
@@ -119,23 +145,38 @@ GSM_Error GammuMachine::run(Job job) {
             }
             js->done.wait_for(lock, std::chrono::milliseconds(50));
         }
+        const GSM_Error lost = hungUp || deviceHungUp() ? ERR_NOTCONNECTED : ERR_TIMEOUT;
         if (!js->finished) {
             lock.unlock();
             worker.detach();
             std::lock_guard guard(mutex_);
             broken_ = true;
-            return ERR_TIMEOUT;
+            return lost;
         }
         lock.unlock();
         worker.join();
         std::lock_guard guard(mutex_);
         broken_ = true;  // an aborted machine stays aborted
-        return ERR_TIMEOUT;
+        return lost;
     }
     const GSM_Error result = js->result;
     lock.unlock();
     worker.join();
+    if (result != ERR_NONE && deviceHungUp()) {
+        // a read or write error, or a time-out, because the device is gone
+        std::lock_guard guard(mutex_);
+        broken_ = true;
+        return ERR_NOTCONNECTED;
+    }
     return result;
+}
+
+bool GammuMachine::deviceHungUp() const {
+    if (watchedFd_ < 0) {
+        return false;
+    }
+    pollfd p{watchedFd_, 0, 0};
+    return ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
 }
 
 GSM_Error GammuMachine::connect() {

@@ -44,7 +44,9 @@ public:
     GSM_StateMachine *state() { return state_; }
 
     // Runs `job` within the budget; ERR_TIMEOUT when it overran (the machine
-    // is broken then), ERR_NOTCONNECTED on a broken machine.
+    // is broken then), ERR_NOTCONNECTED on a broken machine or when the
+    // watched device hung up during the call (the call is aborted at once,
+    // and the machine is broken then too).
     GSM_Error run(Job job);
     bool broken() const;
     std::chrono::milliseconds budget() const { return budget_; }
@@ -77,6 +79,10 @@ public:
 private:
     explicit GammuMachine(GSM_StateMachine *state, std::chrono::milliseconds budget)
         : state_(state), budget_(budget) {}
+
+    // Whether the watched device reports a hang-up or an error (its other
+    // end closed, or the device removed).
+    bool deviceHungUp() const;
 
     static void onCall(GSM_StateMachine *, GSM_Call *call, void *self);
     static void onSms(GSM_StateMachine *, GSM_SMSMessage *sms, void *self);
