@@ -49,6 +49,8 @@ void FrmMain::buildPhoneLink() {
         picContainer->setFocus();
     });
     connect(transfer_.get(), &LogoTransfer::netCodeDownloaded, txtNetCode, &QLineEdit::setText);
+    connect(transfer_.get(), &LogoTransfer::logoArrived, this,
+            [this] { history_.setLatest(doc_.preview()); });
 }
 
 void FrmMain::setConnectionIcon(int id) {

@@ -67,6 +67,7 @@ void LogoTransfer::download() {
     runStep([&] { control_.Beep(); });
     emit busy(true);
     runStep([&] { files_.logoToCanvas(); });
+    emit logoArrived();
     emit busy(false);
 }
 

@@ -48,6 +48,9 @@ signals:
     void replacingDocument();
     // The network code that came with a downloaded logo.
     void netCodeDownloaded(const QString &code);
+    // The downloaded logo is on the canvas: the picture the next edit's undo
+    // goes back to.
+    void logoArrived();
 
 private:
     VelkorControl &control_;
