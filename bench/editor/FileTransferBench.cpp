@@ -55,8 +55,8 @@ struct FileBenchWindow {
     }
     void drawChecks() {
         LogoDocument &doc = window->document();
-        for (int y = 0; y < doc.iLogoHeight; ++y) {
-            for (int x = 0; x < doc.iLogoWidth; ++x) {
+        for (int y = 0; y < doc.logoHeight(); ++y) {
+            for (int x = 0; x < doc.logoWidth(); ++x) {
                 doc.setPixel(
                     x, y,
                     (x * 7 + y * 3) % 5 == 0 ? LogoDocument::kSetColor : LogoDocument::kClearColor);
@@ -91,7 +91,7 @@ void BM_SaveLogo(benchmark::State &state) {
     const QString path =
         bench.dir.path() + QStringLiteral("/logo") + QLatin1String(kExtensions[kind]);
     for (auto _ : state) {
-        bench.window->document().sLogoPath = path;
+        bench.window->document().setPath(path);
         bench.window->mnuSave_Click();
     }
     state.SetLabel(kExtensions[kind]);
@@ -108,11 +108,11 @@ void BM_OpenLogo(benchmark::State &state) {
     FrmMain &w = *bench.window;
     const QString path =
         bench.dir.path() + QStringLiteral("/logo") + QLatin1String(kExtensions[kind]);
-    w.document().sLogoPath = path;
+    w.document().setPath(path);
     w.mnuSave_Click();
     for (auto _ : state) {
         if (kind == kPictureMessage) {
-            GspFile::read(path, w.document(), w.document().iLogoWidth, w.document().iLogoHeight);
+            GspFile::read(path, w.document(), w.document().logoWidth(), w.document().logoHeight());
         } else {
             w.ui().Velk->Logo()->ReadFile(path);
             w.LogoToCanvas();

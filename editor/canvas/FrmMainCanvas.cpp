@@ -36,7 +36,7 @@ void FrmMain::switchKind(LogoKind kind) {
                                                    optStartup};
     const LogoKindInfo &info = logoKindInfo(kind);
     options[info.kind]->setChecked(true);
-    doc_.iLogoKind = info.kind;
+    doc_.setKind(info.kind);
 
     const bool allowed = phone_->transfersAllowed(info.kind);
     cmdUpload->setEnabled(allowed);
@@ -47,9 +47,8 @@ void FrmMain::switchKind(LogoKind kind) {
     // what lies outside the new size is cleared; what fits carries over
     doc_.clearPreviewOutside(info.width, info.height);
     doc_.notifyChanged();
-    doc_.iLogoWidth = static_cast<qint16>(info.width);
-    doc_.iLogoHeight = static_cast<qint16>(info.height);
-    doc_.sLogoPath.clear();
+    doc_.setLogoSize(info.width, info.height);
+    doc_.setPath(QString());
 }
 
 void FrmMain::RedrawCanvas() {
@@ -65,7 +64,7 @@ void FrmMain::BlankCanvas() {
 }
 
 void FrmMain::AskSaveChanges() {
-    if (doc_.bModified && env_.messages &&
+    if (doc_.isModified() && env_.messages &&
         env_.messages->askYesNo(this, QStringLiteral("Save As"),
                                 QStringLiteral("Save current edited logo?"))) {
         mnuSave_Click();
@@ -82,7 +81,7 @@ void FrmMain::mnuNew_Click() {
 
 void FrmMain::clearDocument() {
     doc_.setModified(false);
-    doc_.sLogoPath.clear();
+    doc_.setPath(QString());
     ClearUndo();
     ResetTools();
     picTest = QImage();

@@ -35,7 +35,7 @@ void FrmMain::cmdUndo_Click() {
 }
 
 QSize FrmMain::libraryLogoSize() {
-    const LogoKindInfo &info = logoKindInfo(doc_.iLogoKind);
+    const LogoKindInfo &info = logoKindInfo(doc_.kind());
     const QSize kindSize(info.width, info.height);
     FBLogo *logo = Velk ? Velk->Logo() : nullptr;
     if (!logo) {
@@ -57,9 +57,8 @@ QSize FrmMain::libraryLogoSize() {
 void FrmMain::wholeLogoOperation(void (*operation)(LogoDocument &, int, int)) {
     setHourglass(true);
     const QSize size = libraryLogoSize();
-    doc_.iLogoWidth = static_cast<qint16>(size.width());
-    doc_.iLogoHeight = static_cast<qint16>(size.height());
-    operation(doc_, doc_.iLogoWidth, doc_.iLogoHeight);
+    doc_.setLogoSize(size.width(), size.height());
+    operation(doc_, doc_.logoWidth(), doc_.logoHeight());
     doc_.notifyChanged();
     // the change is an edit like any other: it can be undone and is offered
     // for saving

@@ -160,10 +160,10 @@ void FrmMain::Timer1_Timer() {
 }
 
 void FrmMain::ClearOutsideLogo() {
-    if (doc_.iLogoKind == kStartupLogo) {
+    if (doc_.kind() == kStartupLogo) {
         return;  // the startup logo fills the picture
     }
-    const LogoKindInfo &info = logoKindInfo(doc_.iLogoKind);
+    const LogoKindInfo &info = logoKindInfo(doc_.kind());
     doc_.clearPreviewOutside(info.width, info.height);
     doc_.notifyChanged();
 }

@@ -3,7 +3,7 @@
 namespace glyphsmith {
 
 LogoBitmap bitmapFromDocument(const LogoDocument &doc) {
-    LogoBitmap out(doc.iLogoWidth, doc.iLogoHeight);
+    LogoBitmap out(doc.logoWidth(), doc.logoHeight());
     for (int y = 0; y < out.height(); ++y) {
         for (int x = 0; x < out.width(); ++x) {
             out.set(x, y, doc.isPixelSet(x, y));

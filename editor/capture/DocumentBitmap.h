@@ -6,7 +6,7 @@
 
 namespace glyphsmith {
 
-// iLogoWidth x iLogoHeight bits, set where the canvas pixel is set.
+// logoWidth() x logoHeight() bits, set where the canvas pixel is set.
 LogoBitmap bitmapFromDocument(const LogoDocument &doc);
 
 // Writes every pixel of the bitmap onto the canvas by the cell rule (set

@@ -73,7 +73,7 @@ void FrmMain::cmdSnap_Click() {
         return;
     }
 
-    const int column = FrmZGetDesk::columnForKind(doc_.iLogoKind);
+    const int column = FrmZGetDesk::columnForKind(doc_.kind());
     for (int c = 1; c <= 3; ++c) {
         pictureBox(this, c)->clear();
     }
@@ -81,7 +81,7 @@ void FrmMain::cmdSnap_Click() {
     clearDocument();
     picContainer->setFocus();
     try {
-        Velk->Logo()->setLogoType(static_cast<fbLogoType>(fbLogoTypeForKind(doc_.iLogoKind)));
+        Velk->Logo()->setLogoType(static_cast<fbLogoType>(fbLogoTypeForKind(doc_.kind())));
     } catch (const std::exception &) {
     }
 
@@ -131,7 +131,7 @@ void FrmMain::mnuImportPicture_Click() {
         return;
     }
 
-    FrmImportPicture import(picture, QSize(doc_.iLogoWidth, doc_.iLogoHeight), this);
+    FrmImportPicture import(picture, QSize(doc_.logoWidth(), doc_.logoHeight()), this);
     if (import.exec() != QDialog::Accepted) {
         return;
     }
@@ -143,8 +143,8 @@ void FrmMain::mnuImportPicture_Click() {
 
 void FrmMain::mnuExport_Click() {
     const LogoBitmap logo = bitmapFromDocument(doc_);
-    const QString name = doc_.sLogoPath.isEmpty() ? QStringLiteral("logo")
-                                                  : QFileInfo(doc_.sLogoPath).completeBaseName();
+    const QString name =
+        doc_.path().isEmpty() ? QStringLiteral("logo") : QFileInfo(doc_.path()).completeBaseName();
     const QString folder =
         QDir(env_.paths.logosFolder).exists() ? env_.paths.logosFolder : QDir::homePath();
     FrmExportLogo dialog(folder, name, this);

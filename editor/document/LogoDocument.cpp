@@ -13,31 +13,36 @@ LogoDocument::LogoDocument()
 
 LogoDocument::LogoDocument(const LogoDocument &other)
     : QObject(),
-      iLogoKind(other.iLogoKind),
-      iLogoWidth(other.iLogoWidth),
-      iLogoHeight(other.iLogoHeight),
-      sLogoPath(other.sLogoPath),
-      bModified(other.bModified),
+      kind_(other.kind_),
+      width_(other.width_),
+      height_(other.height_),
+      path_(other.path_),
+      modified_(other.modified_),
       preview_(other.preview_),
       view_(other.view_) {}
 
 LogoDocument &LogoDocument::operator=(const LogoDocument &other) {
-    iLogoKind = other.iLogoKind;
-    iLogoWidth = other.iLogoWidth;
-    iLogoHeight = other.iLogoHeight;
-    sLogoPath = other.sLogoPath;
-    setModified(other.bModified);
+    kind_ = other.kind_;
+    width_ = other.width_;
+    height_ = other.height_;
+    path_ = other.path_;
+    setModified(other.modified_);
     preview_ = other.preview_;
     view_ = other.view_;
     notifyChanged();
     return *this;
 }
 
+void LogoDocument::setLogoSize(int width, int height) {
+    width_ = static_cast<qint16>(width);
+    height_ = static_cast<qint16>(height);
+}
+
 void LogoDocument::setModified(bool modified) {
-    if (modified == bModified) {
+    if (modified == modified_) {
         return;
     }
-    bModified = modified;
+    modified_ = modified;
     emit modifiedChanged(modified);
 }
 

@@ -39,13 +39,19 @@ public:
     LogoDocument(const LogoDocument &other);
     LogoDocument &operator=(const LogoDocument &other);
 
-    // Editor state (every loop over the logo runs x < iLogoWidth, y < iLogoHeight).
-    LogoKind iLogoKind = kOperatorLogo;
-    qint16 iLogoWidth = 72;
-    qint16 iLogoHeight = 14;
-    QString sLogoPath;       // empty: untitled
-    bool bModified = false;  // read freely; written through setModified
-
+    // Editor state (every loop over the logo runs x < logoWidth(), y < logoHeight()).
+    LogoKind kind() const { return kind_; }
+    void setKind(LogoKind kind) { kind_ = kind; }
+    // Logo size in logo pixels; stored as the engine's 16-bit sizes.
+    int logoWidth() const { return width_; }
+    int logoHeight() const { return height_; }
+    void setLogoSize(int width, int height);
+    void setLogoWidth(int width) { width_ = static_cast<qint16>(width); }
+    void setLogoHeight(int height) { height_ = static_cast<qint16>(height); }
+    // The file the logo was opened from or saved to; empty: untitled.
+    const QString &path() const { return path_; }
+    void setPath(const QString &path) { path_ = path; }
+    bool isModified() const { return modified_; }
     // Sets the modified flag; modifiedChanged when its value changes.
     void setModified(bool modified);
     // Tells the listeners that these logo pixels (preview coordinates)
@@ -85,6 +91,11 @@ signals:
     void modifiedChanged(bool modified);
 
 private:
+    LogoKind kind_ = kOperatorLogo;
+    qint16 width_ = 72;
+    qint16 height_ = 14;
+    QString path_;
+    bool modified_ = false;
     QImage preview_;
     QImage view_;
 };

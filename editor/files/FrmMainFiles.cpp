@@ -26,7 +26,7 @@ void FrmMain::CanvasToLogo() {
 
 void FrmMain::mnuOpen_Click() {
     EnsureConnected();
-    const LogoKind kind = doc_.iLogoKind;
+    const LogoKind kind = doc_.kind();
     const std::optional<QString> chosen = askOpenLogoPath(this, kind, env_.paths.logosFolder);
     if (!chosen) {
         return;
@@ -47,7 +47,7 @@ void FrmMain::mnuOpen_Click() {
     } else {
         txtStat1->setText(QStringLiteral("Ready"));
     }
-    doc_.sLogoPath = *chosen;
+    doc_.setPath(*chosen);
     lblPath->setText(*chosen);
 }
 
@@ -60,23 +60,23 @@ void FrmMain::cmdOpen_Click() {
 void FrmMain::mnuSave_Click() {
     EnsureConnected();
     const auto normalPointer = qScopeGuard([this] { setHourglass(false); });
-    if (doc_.sLogoPath.isEmpty()) {
+    if (doc_.path().isEmpty()) {
         const std::optional<QString> chosen =
-            askSaveLogoPath(this, doc_.iLogoKind, env_.paths.logosFolder);
+            askSaveLogoPath(this, doc_.kind(), env_.paths.logosFolder);
         if (!chosen) {
             return;
         }
-        doc_.sLogoPath = *chosen;
+        doc_.setPath(*chosen);
         setHourglass(true);
     }
-    const bool saved = files_->write(doc_.sLogoPath);
+    const bool saved = files_->write(doc_.path());
     setHourglass(false);
     if (!saved) {
         inform(QStringLiteral("Problem saving image file"));
         return;
     }
     doc_.setModified(false);
-    lblPath->setText(doc_.sLogoPath);
+    lblPath->setText(doc_.path());
 }
 
 void FrmMain::CmdSave_Click() {
@@ -86,7 +86,7 @@ void FrmMain::CmdSave_Click() {
 }
 
 void FrmMain::mnuSaveAs_Click() {
-    doc_.sLogoPath.clear();
+    doc_.setPath(QString());
     mnuSave_Click();
 }
 

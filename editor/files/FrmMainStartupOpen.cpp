@@ -32,7 +32,7 @@ bool FrmMain::OpenStartupFile(const QString &sCommandLine) {
     const LogoFileController::Read result = files_->read(sCommandLine, how->gsp);
     const bool read = result != LogoFileController::Read::Failed;
     if (result == LogoFileController::Read::Complete) {
-        doc_.sLogoPath = sCommandLine;
+        doc_.setPath(sCommandLine);
         if (how->gsp) {
             doc_.setModified(false);
         }

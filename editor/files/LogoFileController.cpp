@@ -23,7 +23,7 @@ LogoFileController::Read LogoFileController::read(const QString &path, bool gsp)
     // whatever was drawn before a failure shows
     const auto shown = qScopeGuard([this] { doc_.notifyChanged(); });
     if (gsp) {
-        switch (GspFile::read(path, doc_, doc_.iLogoWidth, doc_.iLogoHeight)) {
+        switch (GspFile::read(path, doc_, doc_.logoWidth(), doc_.logoHeight())) {
             case GspFile::ReadResult::CannotOpen:
                 return Read::Failed;
             case GspFile::ReadResult::ShortFile:
@@ -42,7 +42,7 @@ LogoFileController::Read LogoFileController::read(const QString &path, bool gsp)
     } catch (const std::exception &) {
         return Read::Failed;
     }
-    const LogoKind kind = doc_.iLogoKind;
+    const LogoKind kind = doc_.kind();
     if (kind == kOperatorLogo || kind == kCallerGroupLogo) {
         const LogoKindInfo &info = logoKindInfo(kind);
         doc_.clearPreviewOutside(info.width, info.height);
@@ -51,12 +51,12 @@ LogoFileController::Read LogoFileController::read(const QString &path, bool gsp)
 }
 
 bool LogoFileController::write(const QString &path) {
-    const LogoKind kind = doc_.iLogoKind;
+    const LogoKind kind = doc_.kind();
     // the kind is set only now: a reconnect reads the phone's operator logo
     // into the object, and so may a message received while a dialog was open
     if (kind == kPictureMessage) {
         runStep([&] { control_.Logo()->setLogoType(logoTypeOf(kind)); });
-        return GspFile::write(path, doc_, doc_.iLogoWidth, doc_.iLogoHeight);
+        return GspFile::write(path, doc_, doc_.logoWidth(), doc_.logoHeight());
     }
     try {
         FBLogo *logo = control_.Logo();
@@ -72,11 +72,11 @@ bool LogoFileController::write(const QString &path) {
 void LogoFileController::logoToCanvas() {
     const auto shown = qScopeGuard([this] { doc_.notifyChanged(); });
     FBLogo *logo = control_.Logo();
-    logo->setLogoType(logoTypeOf(doc_.iLogoKind));
-    doc_.iLogoWidth = logo->Width();
-    doc_.iLogoHeight = logo->Height();
-    for (qint16 x = 0; x < doc_.iLogoWidth; ++x) {
-        for (qint16 y = 0; y < doc_.iLogoHeight; ++y) {
+    logo->setLogoType(logoTypeOf(doc_.kind()));
+    doc_.setLogoWidth(logo->Width());
+    doc_.setLogoHeight(logo->Height());
+    for (qint16 x = 0; x < doc_.logoWidth(); ++x) {
+        for (qint16 y = 0; y < doc_.logoHeight(); ++y) {
             const bool clear = logo->Pixel(x, y) == 1;
             doc_.setPixel(x, y, clear ? LogoDocument::kClearColor : LogoDocument::kSetColor);
         }
@@ -85,8 +85,8 @@ void LogoFileController::logoToCanvas() {
 
 void LogoFileController::canvasToLogo() {
     FBLogo *logo = control_.Logo();
-    for (qint16 x = 0; x < doc_.iLogoWidth; ++x) {
-        for (qint16 y = 0; y < doc_.iLogoHeight; ++y) {
+    for (qint16 x = 0; x < doc_.logoWidth(); ++x) {
+        for (qint16 y = 0; y < doc_.logoHeight(); ++y) {
             logo->setPixel(x, y, doc_.isPixelSet(x, y) ? 0 : 1);
         }
     }

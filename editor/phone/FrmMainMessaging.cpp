@@ -32,7 +32,7 @@ void FrmMain::openPhonebook(QWidget *parent) {
 
 void FrmMain::cmdSendLogo_Click() {
     EnsureConnected();
-    if (doc_.iLogoKind == kStartupLogo) {
+    if (doc_.kind() == kStartupLogo) {
         messageService().information(this, QStringLiteral("Glyphsmith"),
                                      QStringLiteral("Sorry, Nokia phones cannot send startup logos"));
         return;

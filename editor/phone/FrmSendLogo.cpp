@@ -35,7 +35,7 @@ FrmSendLogo::FrmSendLogo(VelkorControl *velk, SharedValues &values, MessageServi
     setFixedSize(360, 168);
 
     // The whole preview is copied; the box shows only the logo's part of it.
-    const LogoKindInfo &kind = logoKindInfo(doc_.iLogoKind);
+    const LogoKindInfo &kind = logoKindInfo(doc_.kind());
     picReal = new QLabel(this);
     picReal->setObjectName(QStringLiteral("picReal"));
     picReal->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -84,10 +84,10 @@ void FrmSendLogo::cmdSend_Click() {
     runStep([&] { logo = velk_->Logo(); });
     bool sent = false;
     if (logo) {
-        const auto type = static_cast<fbLogoType>(fbLogoTypeForKind(doc_.iLogoKind));
+        const auto type = static_cast<fbLogoType>(fbLogoTypeForKind(doc_.kind()));
         runStep([&] { logo->setLogoType(type); });
-        runStep([&] { doc_.iLogoWidth = logo->Width(); });
-        runStep([&] { doc_.iLogoHeight = logo->Height(); });
+        runStep([&] { doc_.setLogoWidth(logo->Width()); });
+        runStep([&] { doc_.setLogoHeight(logo->Height()); });
         if (canvasToLogo_) {
             runStep(canvasToLogo_);
         }

@@ -38,15 +38,15 @@ void LogoTransfer::download() {
     emit statusText(QString());
     session_.ensureConnected();
     FBLogo *logo = control_.Logo();
-    const auto type = static_cast<fbLogoType>(fbLogoTypeForKind(doc_.iLogoKind));
+    const auto type = static_cast<fbLogoType>(fbLogoTypeForKind(doc_.kind()));
     runStep([&] { logo->setLogoType(type); });
-    runStep([&] { doc_.iLogoWidth = logo->Width(); });
-    runStep([&] { doc_.iLogoHeight = logo->Height(); });
+    runStep([&] { doc_.setLogoWidth(logo->Width()); });
+    runStep([&] { doc_.setLogoHeight(logo->Height()); });
     // the file name goes too: Save must not write the download over it unasked
     emit replacingDocument();
 
     qint16 location = -1;
-    if (usesLocation(doc_.iLogoKind)) {
+    if (usesLocation(doc_.kind())) {
         FrmInputIndex dialog(shared_, dialogParent_);
         dialog.exec();
         location = shared_.iLogoLocation;
@@ -74,7 +74,7 @@ void LogoTransfer::download() {
 void LogoTransfer::upload(const QString &netCode) {
     emit statusText(QString());
     session_.ensureConnected();
-    if (!usesLocation(doc_.iLogoKind)) {
+    if (!usesLocation(doc_.kind())) {
         uploadTo(shared_.iLogoLocation, netCode);
         return;
     }
@@ -89,9 +89,9 @@ void LogoTransfer::uploadTo(qint16 location, const QString &netCode) {
     emit busy(true);
     const auto normalPointer = qScopeGuard([this] { emit busy(false); });
     FBLogo *logo = control_.Logo();
-    runStep([&] { logo->setLogoType(static_cast<fbLogoType>(fbLogoTypeForKind(doc_.iLogoKind))); });
-    runStep([&] { doc_.iLogoWidth = logo->Width(); });
-    runStep([&] { doc_.iLogoHeight = logo->Height(); });
+    runStep([&] { logo->setLogoType(static_cast<fbLogoType>(fbLogoTypeForKind(doc_.kind()))); });
+    runStep([&] { doc_.setLogoWidth(logo->Width()); });
+    runStep([&] { doc_.setLogoHeight(logo->Height()); });
     runStep([&] { files_.canvasToLogo(); });
     runStep([&] { logo->setNetCode(netCode); });
     int type = fbNoLogo;

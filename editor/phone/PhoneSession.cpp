@@ -43,7 +43,7 @@ void PhoneSession::connectPhone() {
         QCoreApplication::processEvents();
         control_.Connect(where + QLatin1Char('F'));
         // the kind's capability gate holds after every connect
-        emit transfersEnabled(transfersAllowed(doc_.iLogoKind));
+        emit transfersEnabled(transfersAllowed(doc_.kind()));
         emit busy(false);
         emit statusText(QStringLiteral("Ready"));
         emit linkIcon(kIconUp);

@@ -157,7 +157,7 @@ void FrmMain::Form_Load() {
     RedrawCanvas();
     show();
     cmdPencil_Click();
-    doc_.iLogoKind = kOperatorLogo;
+    doc_.setKind(kOperatorLogo);
     shared_.sPhonebookNumber.clear();
     tmrTimes_Timer();
     tmrTimes->start();
@@ -169,7 +169,7 @@ void FrmMain::Form_Initialize() {
     picReal->resize(LogoDocument::kPreviewWidth, LogoDocument::kPreviewHeight);
     picContainer->setGeometry(180, 60, LogoDocument::kViewWidth, LogoDocument::kViewHeight);
     Shape2->setGeometry(175, 55, 514, 298);
-    doc_.sLogoPath.clear();
+    doc_.setPath(QString());
 
     ConnectPhone();
 
@@ -216,7 +216,7 @@ void FrmMain::Form_QueryUnload() {
         }
     }
     QFile::remove(env_.paths.scratchBitmap());
-    if (doc_.bModified && env_.messages &&
+    if (doc_.isModified() && env_.messages &&
         env_.messages->askYesNo(this, QStringLiteral("Logo Not Saved"),
                                 QStringLiteral("Save current edited logo?"))) {
         mnuSaveAs_Click();

@@ -13,7 +13,7 @@ void FloodFillTool::press(ToolContext &context, QPointF at) {
     const QPoint seed(viewToLogoRounded(at.x()), viewToLogoRounded(at.y()));
     // the fill stays inside the logo: the picture's area outside it is clear
     // and would otherwise carry the fill around closed outlines
-    floodFill(doc.preview(), seed, context.ink(), QRect(0, 0, doc.iLogoWidth, doc.iLogoHeight));
+    floodFill(doc.preview(), seed, context.ink(), QRect(0, 0, doc.logoWidth(), doc.logoHeight()));
     context.commit();
 }
 

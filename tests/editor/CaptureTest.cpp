@@ -54,12 +54,12 @@ protected:
     // An edit waiting to be saved, with an undo step.
     void editSomething() {
         window_->document().setPixel(3, 3, LogoDocument::kSetColor);
-        window_->document().bModified = true;
+        window_->document().setModified(true);
         window_->TakeUndoSnapshot();
     }
     bool allPixels(bool set) {
         const LogoDocument &doc = window_->document();
-        return everyPixel(QRect(0, 0, doc.iLogoWidth, doc.iLogoHeight),
+        return everyPixel(QRect(0, 0, doc.logoWidth(), doc.logoHeight()),
                           [&](int x, int y) { return doc.isPixelSet(x, y) == set; });
     }
     QString bitmap() const { return home.env.paths.scratchBitmap(); }
@@ -89,9 +89,9 @@ TEST_F(CaptureTest, SnapMakesANewUntitledLogoOfTheKindsSize) {
             pressEnter(frm);
         });
         const LogoDocument &doc = window_->document();
-        EXPECT_EQ(QSize(doc.iLogoWidth, doc.iLogoHeight), c.logo) << c.window;
+        EXPECT_EQ(QSize(doc.logoWidth(), doc.logoHeight()), c.logo) << c.window;
         EXPECT_TRUE(allPixels(c.black)) << c.window;
-        EXPECT_FALSE(doc.bModified);
+        EXPECT_FALSE(doc.isModified());
         EXPECT_FALSE(child<QPushButton>("cmdUndo")->isEnabled());
         EXPECT_EQ(QImage(bitmap()).size(), captured);
     }
@@ -103,7 +103,7 @@ TEST_F(CaptureTest, TheCloseBoxSavesNothingAndLeavesABlankLogo) {
     snap([](FrmZGetDesk *frm) { frm->close(); });
     EXPECT_FALSE(QFileInfo::exists(bitmap()));
     EXPECT_TRUE(allPixels(false));
-    EXPECT_FALSE(window_->document().bModified);
+    EXPECT_FALSE(window_->document().isModified());
     EXPECT_TRUE(window_->isVisible());
 }
 
@@ -129,7 +129,7 @@ TEST_F(CaptureTest, WhenNothingCanBeReadTheLogoStaysAndImportIsOffered) {
     EXPECT_TRUE(home.messages->shown[0].question);
     EXPECT_TRUE(home.messages->shown[0].text.contains("Import Picture"));
     EXPECT_TRUE(window_->document().isPixelSet(3, 3));
-    EXPECT_TRUE(window_->document().bModified);
+    EXPECT_TRUE(window_->document().isModified());
 }
 
 class GivenPicture : public StillPictureProvider {

@@ -86,7 +86,7 @@ TEST_F(CaptureX11Test, SnapReadsTheScreenAtThePointer) {
         window_->cmdSnap_Click();
         EXPECT_TRUE(script.done());
         const LogoDocument &doc = window_->document();
-        EXPECT_EQ(QSize(doc.iLogoWidth, doc.iLogoHeight), QSize(84, 48));
+        EXPECT_EQ(QSize(doc.logoWidth(), doc.logoHeight()), QSize(84, 48));
         EXPECT_TRUE(everyPixel(QRect(0, 0, 84, 48),
                                [&](int x, int y) { return doc.isPixelSet(x, y) == black; }))
             << "black " << black;

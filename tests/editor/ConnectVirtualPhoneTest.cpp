@@ -33,7 +33,7 @@ TEST_F(VirtualPhoneTest, StartUpShowsThePhoneGatesTransfersAndReadsTheCentre) {
     EXPECT_EQ(w.ui().txtStat2->text(), velk->PhoneModelName());
     EXPECT_FALSE(w.ui().txtStat2->text().trimmed().isEmpty());
     const QString caps = velk->PhoneCapabilities();
-    EXPECT_EQ(w.document().iLogoKind, kStartupLogo);
+    EXPECT_EQ(w.document().kind(), kStartupLogo);
     EXPECT_EQ(w.ui().cmdUpload->isEnabled(), caps.contains(QLatin1Char('S')));
     w.optPicture_Click();
     EXPECT_EQ(w.ui().cmdDownload->isEnabled(), caps.contains(QLatin1Char('P')));

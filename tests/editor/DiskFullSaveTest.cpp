@@ -36,21 +36,21 @@ TEST_F(MainWindowTest, SaveOnAFullDiskKeepsTheOldFileAndSaysSo) {
         (w.*choose)();
         const QString path = logos + QLatin1Char('/') + name;
         ASSERT_TRUE(writeBytes(path, "earlier contents"));
-        w.document().sLogoPath = path;
-        drawPattern(w.document(), patternForKind(w.document().iLogoKind, 3));
-        w.document().bModified = true;
+        w.document().setPath(path);
+        drawPattern(w.document(), patternForKind(w.document().kind(), 3));
+        w.document().setModified(true);
         std::optional<FileSizeLimit> full(std::in_place, room);
         w.mnuSave_Click();
         full.reset();
         EXPECT_EQ(fileBytes(path), "earlier contents");
         EXPECT_EQ(QDir(logos).entryList(QDir::Files | QDir::Hidden).size(), 1);
-        EXPECT_TRUE(w.document().bModified);
+        EXPECT_TRUE(w.document().isModified());
         ASSERT_EQ(home.messages->shown.size(), 1u);
         EXPECT_EQ(home.messages->shown[0].text, "Problem saving image file");
 
         if (room != RLIM_INFINITY) {
             w.mnuSave_Click();  // room again
-            EXPECT_FALSE(w.document().bModified);
+            EXPECT_FALSE(w.document().isModified());
             EXPECT_GT(fileBytes(path).size(), 100);
         }
         QFile::remove(path);

@@ -76,7 +76,7 @@ protected:
     // Whether the preview and the view agree on every pixel of the logo
     // (outside it the view is not rebuilt by the release's clean-up).
     ::testing::AssertionResult viewMatchesPicture() {
-        return everyPixel(QRect(0, 0, doc().iLogoWidth, doc().iLogoHeight), [&](int x, int y) {
+        return everyPixel(QRect(0, 0, doc().logoWidth(), doc().logoHeight()), [&](int x, int y) {
             return (doc().preview().pixel(x, y) == LogoDocument::kSetColor) ==
                    doc().isPixelSet(x, y);
         });

@@ -68,7 +68,7 @@ TEST_F(FileTest, TheDialogsOfferTheFormatsWithTheKindsPreselected) {
     w().mnuSave_Click();
     EXPECT_EQ(fileBytes(in("one.GSP")), onePixelGsp());
     drawPattern(doc(), randomPattern(72, 28, 3));
-    doc().bModified = true;
+    doc().setModified(true);
     script.chooseFile(in("one.GSP"), [](QFileDialog *d) {
         EXPECT_EQ(d->nameFilters(), openLogoFilters());
         EXPECT_TRUE(d->selectedNameFilter().contains("GSP"));
@@ -77,7 +77,7 @@ TEST_F(FileTest, TheDialogsOfferTheFormatsWithTheKindsPreselected) {
     w().cmdOpen_Click();
     EXPECT_TRUE(script.done());
     EXPECT_EQ(setPixelCount(doc(), 72, 28), 1);
-    EXPECT_FALSE(doc().bModified);
+    EXPECT_FALSE(doc().isModified());
     EXPECT_TRUE(shown().empty());
 }
 
@@ -98,15 +98,15 @@ TEST_F(FileTest, GspWithMissingLinesStopsQuietlyKeepingTheRowsRead) {
     w().optPicture_Click();
     drawPattern(doc(), randomPattern(72, 28, 5));
     const QImage before = doc().preview().copy();
-    doc().sLogoPath = in("earlier.GSP");
-    doc().bModified = true;
+    doc().setPath(in("earlier.GSP"));
+    doc().setModified(true);
     openFile(in("short.GSP"));
     EXPECT_EQ(setPixelCount(doc(), 72, 2), 0);
     EXPECT_TRUE(everyPixel(QRect(0, 2, 72, 26), [&](int x, int y) {
         return doc().preview().pixel(x, y) == before.pixel(x, y);
     }));
-    EXPECT_EQ(doc().sLogoPath, in("earlier.GSP"));
-    EXPECT_TRUE(doc().bModified);
+    EXPECT_EQ(doc().path(), in("earlier.GSP"));
+    EXPECT_TRUE(doc().isModified());
     EXPECT_TRUE(shown().empty());
 }
 
@@ -115,25 +115,25 @@ TEST_F(FileTest, OperatorFileOpenedInTheCallerGroupKindStaysACallerGroupLogo) {
     writeLogoFile(in("net.NOL"), fbOperatorLogo, p, QStringLiteral("244 05"));
     w().optCallerGroup_Click();
     doc().setPixel(80, 40, LogoDocument::kSetColor);  // outside the logo
-    doc().bModified = true;
+    doc().setModified(true);
     ModalScript script;
     script.chooseFile(in("net.NOL"),
                       [](QFileDialog *d) { EXPECT_TRUE(d->selectedNameFilter().contains("NGG")); });
     w().mnuOpen_Click();
-    EXPECT_EQ(doc().iLogoKind, kCallerGroupLogo);
+    EXPECT_EQ(doc().kind(), kCallerGroupLogo);
     EXPECT_EQ(w().ui().Velk->Logo()->LogoType(), fbCallerLogo);
     EXPECT_TRUE(canvasShows(doc(), p));
     EXPECT_EQ(doc().preview().pixel(80, 40), LogoDocument::kClearColor);
-    EXPECT_EQ(doc().sLogoPath, in("net.NOL"));
+    EXPECT_EQ(doc().path(), in("net.NOL"));
     EXPECT_EQ(w().ui().lblPath->text(), in("net.NOL"));
-    EXPECT_TRUE(doc().bModified);  // opening a logo-object file leaves it
+    EXPECT_TRUE(doc().isModified());  // opening a logo-object file leaves it
 }
 
 TEST_F(FileTest, StartupFileOpenedInTheOperatorKindIsCutToItsSize) {
     const Pattern p = randomPattern(84, 48, 12);
     writeLogoFile(in("boot.NSL"), fbStartupLogo, p);
     openFile(in("boot.NSL"));
-    EXPECT_EQ(doc().iLogoKind, kOperatorLogo);
+    EXPECT_EQ(doc().kind(), kOperatorLogo);
     EXPECT_TRUE(everyPixel([&](int x, int y) {
         const bool set = x < 72 && y < 14 && p.at(x, y);
         const bool inLogo = x < 72 && y < 14;  // the view outside it is not rebuilt
@@ -146,20 +146,20 @@ TEST_F(FileTest, FailedReadChangesNothingAndSaysSo) {
     ASSERT_TRUE(writeBytes(in("bad.NOL"), "this is not a logo"));
     drawPattern(doc(), randomPattern(72, 14, 13));
     const QImage before = doc().preview().copy();
-    doc().sLogoPath = in("known.NOL");
-    doc().bModified = true;
+    doc().setPath(in("known.NOL"));
+    doc().setModified(true);
     openFile(in("bad.NOL"));
     ASSERT_EQ(shown().size(), 1u);
     EXPECT_EQ(shown()[0].text, "Problem reading image file");
     EXPECT_EQ(doc().preview(), before);
-    EXPECT_EQ(doc().sLogoPath, in("known.NOL"));
-    EXPECT_TRUE(doc().bModified);
+    EXPECT_EQ(doc().path(), in("known.NOL"));
+    EXPECT_TRUE(doc().isModified());
 }
 
 TEST_F(FileTest, CancelledDialogsEndTheCommandsSilently) {
     drawPattern(doc(), randomPattern(72, 14, 15));
     const QImage before = doc().preview().copy();
-    doc().bModified = true;
+    doc().setModified(true);
     ModalScript script;
     script.cancel().cancel();
     w().mnuOpen_Click();
@@ -167,8 +167,8 @@ TEST_F(FileTest, CancelledDialogsEndTheCommandsSilently) {
     EXPECT_TRUE(script.done());
     EXPECT_TRUE(shown().empty());
     EXPECT_EQ(doc().preview(), before);
-    EXPECT_TRUE(doc().sLogoPath.isEmpty());
-    EXPECT_TRUE(doc().bModified);
+    EXPECT_TRUE(doc().path().isEmpty());
+    EXPECT_TRUE(doc().isModified());
     EXPECT_TRUE(QDir(logos).entryList(QDir::Files).isEmpty());
 }
 
@@ -178,22 +178,22 @@ TEST_F(FileTest, SaveWritesToAKnownNameAndSaveAsAlwaysAsks) {
     ModalScript script;
     script.chooseFile(in("a"));
     w().mnuSave_Click();
-    ASSERT_EQ(doc().sLogoPath, in("a.GSP"));
+    ASSERT_EQ(doc().path(), in("a.GSP"));
     const QByteArray first = fileBytes(in("a.GSP"));
 
     doc().setPixel(4, 4, LogoDocument::kSetColor);
-    doc().bModified = true;
+    doc().setModified(true);
     w().CmdSave_Click();  // no dialog: the name is known
     EXPECT_EQ(script.shown(), 1);
     EXPECT_NE(fileBytes(in("a.GSP")), first);
-    EXPECT_FALSE(doc().bModified);
+    EXPECT_FALSE(doc().isModified());
 
     const QByteArray second = fileBytes(in("a.GSP"));
     script.chooseFile(in("b"));
     w().mnuSaveAs_Click();
     EXPECT_EQ(script.shown(), 2);
     EXPECT_EQ(script.unexpected(), 0);
-    EXPECT_EQ(doc().sLogoPath, in("b.GSP"));
+    EXPECT_EQ(doc().path(), in("b.GSP"));
     EXPECT_EQ(fileBytes(in("b.GSP")), second);
     EXPECT_EQ(fileBytes(in("a.GSP")), second);
 }
@@ -205,19 +205,19 @@ TEST_F(FileTest, ExtensionFollowsTheChosenFilterAndAllFilesTheKind) {
         d->selectNameFilter("Nokia Group Graphic (*.NGG)");
     });
     w().mnuSave_Click();
-    EXPECT_EQ(doc().sLogoPath, in("group.NGG"));
+    EXPECT_EQ(doc().path(), in("group.NGG"));
     EXPECT_TRUE(QFileInfo::exists(in("group.NGG")));
 
     w().optStartup_Click();
     script.chooseFile(in("boot"), [](QFileDialog *d) { d->selectNameFilter("All Files(*.*)"); });
     w().mnuSave_Click();
-    EXPECT_EQ(doc().sLogoPath, in("boot.NSL"));
+    EXPECT_EQ(doc().path(), in("boot.NSL"));
     EXPECT_TRUE(QFileInfo::exists(in("boot.NSL")));
 
     w().optPicture_Click();
     script.chooseFile(in("named.txt"));
     w().mnuSave_Click();
-    EXPECT_EQ(doc().sLogoPath, in("named.txt"));
+    EXPECT_EQ(doc().path(), in("named.txt"));
     EXPECT_EQ(fileBytes(in("named.txt")).size(), 28 * 74);
     EXPECT_TRUE(shown().empty());
 }
@@ -232,14 +232,14 @@ TEST_F(FileTest, OverwritingAnExistingFileIsAskedFirst) {
     w().mnuSave_Click();
     EXPECT_TRUE(script.done());
     EXPECT_EQ(fileBytes(in("keep.GSP")), "old");
-    EXPECT_TRUE(doc().sLogoPath.isEmpty());
+    EXPECT_TRUE(doc().path().isEmpty());
 }
 
 TEST_F(FileTest, YesAtShutdownSavesThroughSaveAsEvenWithAKnownName) {
     w().optPicture_Click();
     doc().setPixel(0, 0, LogoDocument::kSetColor);
-    doc().sLogoPath = in("known.GSP");
-    doc().bModified = true;
+    doc().setPath(in("known.GSP"));
+    doc().setModified(true);
     home.messages->answers = {true};
     ModalScript script;
     script.chooseFile(in("kept"),
@@ -269,7 +269,7 @@ TEST_F(FileTest, SaveThatReconnectsStillWritesTheKindBeingEdited) {
     w().optStartup_Click();
     const Pattern p = patternForKind(kStartupLogo, 21);
     drawPattern(doc(), p);
-    doc().sLogoPath = in("boot.NSL");
+    doc().setPath(in("boot.NSL"));
     w().mnuSave_Click();
     EXPECT_TRUE(w().ui().Velk->IsAlive());
     EXPECT_TRUE(shown().empty());
@@ -290,20 +290,20 @@ TEST_P(RoundTripTest, SavedLogoOpensAgainPixelForPixel) {
     (w().*switchTo[kind])();
     const Pattern p = patternForKind(kind, 100 + kind);
     drawPattern(doc(), p);
-    doc().bModified = true;
+    doc().setModified(true);
     // whatever kind the logo object held before, the save gives it this one
     w().ui().Velk->Logo()->setLogoType(kind == kOperatorLogo ? fbStartupLogo : fbOperatorLogo);
     saveFile(in(QString::fromLatin1(name)));
-    ASSERT_FALSE(doc().bModified);
+    ASSERT_FALSE(doc().isModified());
     EXPECT_EQ(int(w().ui().Velk->Logo()->LogoType()), fbLogoTypeForKind(LogoKind(kind)));
-    const QString saved = doc().sLogoPath;
+    const QString saved = doc().path();
     ASSERT_TRUE(QFileInfo::exists(saved)) << saved.toStdString();
 
     w().mnuNew_Click();
     ASSERT_EQ(setPixelCount(doc(), p.width, p.height), 0);
     openFile(saved);
     EXPECT_TRUE(canvasShows(doc(), p));
-    EXPECT_EQ(doc().sLogoPath, saved);
+    EXPECT_EQ(doc().path(), saved);
     EXPECT_TRUE(shown().empty());
 }
 

@@ -115,12 +115,12 @@ using FlipWindowTest = DrawWindowTest;
 TEST_F(FlipWindowTest, TheButtonsWorkOverTheKindsSizeAsOneUndoStepEach) {
     setPixels(QRect(0, 0, 1, 14));  // column 0
     w().RedrawCanvas();             // as after any drawing: the undo buffer holds this
-    doc().bModified = false;
+    doc().setModified(false);
     w().cmdFlipHorizontal_Click();
     EXPECT_EQ(countSet(QRect(71, 0, 1, 14)), 14);
     EXPECT_EQ(countSetEverywhere(), 14);
     EXPECT_TRUE(viewMatchesPicture());
-    EXPECT_TRUE(doc().bModified);
+    EXPECT_TRUE(doc().isModified());
     w().cmdUndo_Click();
     EXPECT_EQ(countSet(QRect(0, 0, 1, 14)), 14);
     EXPECT_EQ(countSetEverywhere(), 14);

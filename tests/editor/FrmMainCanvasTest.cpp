@@ -88,37 +88,37 @@ TEST_F(KindSwitchTest, PixelsThatFitCarryOverTheRestIsClearedAndThePathForgotten
     window_->optPicture_Click();
     fill(QRect(0, 20, 72, 8));
     fill(QRect(0, 5, 72, 1));
-    doc().sLogoPath = QStringLiteral("/tmp/x.GSP");
-    doc().bModified = true;
+    doc().setPath(QStringLiteral("/tmp/x.GSP"));
+    doc().setModified(true);
     window_->optOperator_Click();
     EXPECT_TRUE(everyPixel([&](int x, int y) {
         return (doc().preview().pixel(x, y) == kBlack) == (y == 5 && x < 72);
     }));
-    EXPECT_TRUE(doc().sLogoPath.isEmpty());
-    EXPECT_TRUE(doc().bModified);
+    EXPECT_TRUE(doc().path().isEmpty());
+    EXPECT_TRUE(doc().isModified());
     window_->optStartup_Click();
     EXPECT_TRUE(
         everyPixel([&](int x, int y) { return doc().isPixelSet(x, y) == (y == 5 && x < 72); }));
-    EXPECT_EQ(doc().iLogoWidth, 84);
+    EXPECT_EQ(doc().logoWidth(), 84);
 }
 
 TEST_F(KindSwitchTest, NewInTheStartupKindGivesAnEmptyStartupLogo) {
     window_->optStartup_Click();
     fill(QRect(0, 0, 84, 48));
-    doc().bModified = true;
-    doc().sLogoPath = QStringLiteral("/tmp/a.NSL");
+    doc().setModified(true);
+    doc().setPath(QStringLiteral("/tmp/a.NSL"));
     window_->ui().lblPath->setText(QStringLiteral("a.NSL"));
     home.messages->answers = {false};
     window_->cmdNew_Click();
 
     ASSERT_EQ(home.messages->shown.size(), 1u);
     EXPECT_TRUE(home.messages->shown[0].question);
-    EXPECT_EQ(doc().iLogoKind, 3);
+    EXPECT_EQ(doc().kind(), 3);
     EXPECT_TRUE(everyPixel([&](int x, int y) {
         return !doc().isPixelSet(x, y) && doc().preview().pixel(x, y) == LogoDocument::kClearColor;
     }));
     EXPECT_EQ(window_->ui().lblPath->text(), QStringLiteral("Untitled"));
-    EXPECT_FALSE(doc().bModified);
+    EXPECT_FALSE(doc().isModified());
     EXPECT_FALSE(window_->ui().cmdUndo->isEnabled());
 }
 

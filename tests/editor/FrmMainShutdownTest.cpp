@@ -33,7 +33,7 @@ TEST_F(ShutdownTest, OnlyAModifiedLogoIsAskedForAndEveryAnswerCloses) {
     for (const bool yes : {false, true}) {  // Yes with Save As cancelled closes too
         home.messages->shown.clear();
         window_.reset();
-        start().document().bModified = true;
+        start().document().setModified(true);
         home.messages->answers = {yes};
         glyphsmith::test::ModalScript script;
         if (yes) {
@@ -55,7 +55,7 @@ TEST_F(ShutdownTest, ShutdownRunsOnceAndDeletesTheScratchBitmap) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("BM");
     }
-    window_->document().bModified = true;
+    window_->document().setModified(true);
     window_->close();
     window_->close();
     EXPECT_FALSE(QFileInfo::exists(scratch));

@@ -36,8 +36,8 @@ TEST_F(MainWindowTest, StartsInTheKindTheSettingNamesExactly) {
                             value.isNull() ? QString() : QStringLiteral("DefaultLogo=") + value});
         FrmMain &w = start();
         const LogoKind kind = kindFromSettingName(value).value_or(kOperatorLogo);
-        EXPECT_EQ(w.document().iLogoKind, kind) << value.toStdString();
-        EXPECT_EQ(w.document().iLogoWidth, logoKindInfo(kind).width);
+        EXPECT_EQ(w.document().kind(), kind) << value.toStdString();
+        EXPECT_EQ(w.document().logoWidth(), logoKindInfo(kind).width);
         EXPECT_TRUE(child<QRadioButton>(options[kind])->isChecked()) << value.toStdString();
     }
 }
@@ -45,8 +45,8 @@ TEST_F(MainWindowTest, StartsInTheKindTheSettingNamesExactly) {
 TEST_F(MainWindowTest, FirstStartRunsTheSetupAndLeavesABlankOperatorLogo) {
     FrmMain &w = start();
     EXPECT_TRUE(QFileInfo::exists(home.env.paths.settingsFile));
-    EXPECT_EQ(w.document().iLogoKind, 0);
-    EXPECT_FALSE(w.document().bModified);
+    EXPECT_EQ(w.document().kind(), 0);
+    EXPECT_FALSE(w.document().isModified());
     EXPECT_TRUE(everyPixel([&](int x, int y) { return !w.document().isPixelSet(x, y); }));
     EXPECT_EQ(w.ui().lblPath->text(), QStringLiteral("Untitled"));
     EXPECT_TRUE(w.isVisible());
@@ -116,13 +116,13 @@ TEST_F(MainWindowTest, ViewMenuRunsTheKindSwitch) {
     home.writeSettings({});
     FrmMain &w = start();
     w.ui().mnuViewStartup->trigger();
-    EXPECT_EQ(w.document().iLogoKind, 3);
+    EXPECT_EQ(w.document().kind(), 3);
     EXPECT_TRUE(w.ui().optStartup->isChecked());
     w.ui().mnuViewPic->trigger();
-    EXPECT_EQ(w.document().iLogoKind, 2);
+    EXPECT_EQ(w.document().kind(), 2);
     EXPECT_TRUE(w.ui().optPicture->isChecked());
     w.ui().optOperator->click();
-    EXPECT_EQ(w.document().iLogoKind, 0);
+    EXPECT_EQ(w.document().kind(), 0);
     // the kind options and the cut/copy options are separate choices
     EXPECT_TRUE(w.ui().OptCut->isChecked());
 }

@@ -73,7 +73,7 @@ TEST(LogoDocumentTest, ListenersHearOfChangesAndOfTheFlagAndACopyHasNone) {
     EXPECT_EQ(modified.count(), 3);
     doc.setPixel(4, 4, kBlack);
     LogoDocument copy = doc;
-    EXPECT_TRUE(copy.bModified);
+    EXPECT_TRUE(copy.isModified());
     EXPECT_EQ(copy.view(), doc.view());
     copy.notifyChanged();
     copy.setModified(false);

@@ -30,9 +30,8 @@ protected:
         });
     }
     void use(LogoKind kind) {
-        doc.iLogoKind = kind;
-        doc.iLogoWidth = qint16(logoKindInfo(kind).width);
-        doc.iLogoHeight = qint16(logoKindInfo(kind).height);
+        doc.setKind(kind);
+        doc.setLogoSize(logoKindInfo(kind).width, logoKindInfo(kind).height);
     }
     FBLogo *logo() { return control.Logo(); }
 
@@ -65,8 +64,8 @@ TEST_F(LogoTransferTest, LocatedLogosGoToTheTypedLocationWithTheirTextAndComeBac
         EXPECT_EQ(status, "Ready");
         EXPECT_EQ(emptied, kind == kCallerGroupLogo ? 1 : 2);
         EXPECT_TRUE(canvasShows(doc, p)) << kind;
-        EXPECT_EQ(doc.iLogoKind, kind);
-        EXPECT_FALSE(doc.bModified);
+        EXPECT_EQ(doc.kind(), kind);
+        EXPECT_FALSE(doc.isModified());
         EXPECT_EQ(logo()->LogoType(), fbLogoTypeForKind(kind));
     }
     EXPECT_EQ(script.unexpected(), 0);
@@ -79,8 +78,8 @@ TEST_F(LogoTransferTest, OperatorLogosAskNothingAndCarryTheNetworkCodeBothWays) 
     const Pattern p = patternForKind(kOperatorLogo, 510);
     drawPattern(doc, p);
     QString code = QStringLiteral("unset");
-    doc.sLogoPath = QStringLiteral("/x/op.NOL");
-    doc.bModified = true;
+    doc.setPath(QStringLiteral("/x/op.NOL"));
+    doc.setModified(true);
     QObject::connect(&transfer, &LogoTransfer::netCodeDownloaded,
                      [&](const QString &c) { code = c; });
     transfer.upload(QString());
@@ -90,12 +89,12 @@ TEST_F(LogoTransferTest, OperatorLogosAskNothingAndCarryTheNetworkCodeBothWays) 
     transfer.upload(QStringLiteral("244 05"));
     // an upload leaves the document alone
     EXPECT_TRUE(canvasShows(doc, p));
-    EXPECT_EQ(doc.sLogoPath, "/x/op.NOL");
-    EXPECT_TRUE(doc.bModified);
+    EXPECT_EQ(doc.path(), "/x/op.NOL");
+    EXPECT_TRUE(doc.isModified());
     EXPECT_EQ(emptied, 0);
-    doc.iLogoWidth = 5;  // the size comes from the logo object
+    doc.setLogoWidth(5);  // the size comes from the logo object
     transfer.download();
-    EXPECT_EQ(doc.iLogoWidth, 72);
+    EXPECT_EQ(doc.logoWidth(), 72);
     EXPECT_EQ(code, "244 05");
     EXPECT_TRUE(canvasShows(doc, p));
     EXPECT_EQ(script.shown(), 0);

@@ -66,7 +66,7 @@ TEST_F(PhoneSessionTest, EveryConnectAppliesTheGateOfTheKindBeingEdited) {
     listen(session);
     session.connectPhone();
     for (const LogoKind kind : kAllLogoKinds) {
-        doc.iLogoKind = kind;
+        doc.setKind(kind);
         heard.clear();
         control.Disconnect();
         ASSERT_TRUE(session.guard());

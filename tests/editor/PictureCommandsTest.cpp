@@ -43,7 +43,7 @@ TEST_F(PictureCommandsTest, ImportIsOneUndoStepAndMarksTheLogoModified) {
     EXPECT_TRUE(script.done());
     const LogoDocument &doc = window_->document();
     EXPECT_TRUE(everyPixel([&](int x, int y) { return doc.isPixelSet(x, y); }));
-    EXPECT_TRUE(doc.bModified);
+    EXPECT_TRUE(doc.isModified());
     child<QPushButton>("cmdUndo")->click();
     EXPECT_TRUE(everyPixel([&](int x, int y) { return !doc.isPixelSet(x, y); }));
 

@@ -60,7 +60,7 @@ protected:
 
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
     QSize kindSize() {
-        const LogoKindInfo &info = logoKindInfo(doc().iLogoKind);
+        const LogoKindInfo &info = logoKindInfo(doc().kind());
         return {info.width, info.height};
     }
     // The logo's pixels (the document picture inside the kind's size).
@@ -72,9 +72,7 @@ protected:
         return QPoint(std::min(pick(s.width() * 6 + 6), view()->width()),
                       std::min(pick(s.height() * 6 + 6), view()->height()));
     }
-    bool located() {
-        return doc().iLogoKind == kCallerGroupLogo || doc().iLogoKind == kPictureMessage;
-    }
+    bool located() { return doc().kind() == kCallerGroupLogo || doc().kind() == kPictureMessage; }
 
     void toolDrag() {
         static const char *const buttons[] = {"cmdPencil",     "cmdErasor",     "cmdFill",
@@ -123,13 +121,13 @@ protected:
                                               "optStartup"};
         const int kind = pick(4);
         child<QRadioButton>(options[kind])->click();
-        EXPECT_EQ(doc().iLogoKind, kind);
+        EXPECT_EQ(doc().kind(), kind);
     }
     void saveAndReopen() {
         child<QPushButton>("cmdPencil")->click();  // drops a floating selection
         home.messages->shown.clear();
         const QImage saved = logo();
-        const LogoKind kind = doc().iLogoKind;
+        const LogoKind kind = doc().kind();
         ModalScript script;
         script.chooseFile(home.root + QStringLiteral("/saved%1").arg(++saves));
         w().ui().mnuSaveAs->trigger();
@@ -140,7 +138,7 @@ protected:
         script.chooseFile(path);
         w().ui().mnuOpen->trigger();
         EXPECT_TRUE(script.done());
-        EXPECT_EQ(doc().iLogoKind, kind);
+        EXPECT_EQ(doc().kind(), kind);
         EXPECT_TRUE(home.messages->shown.empty());
         EXPECT_EQ(logo(), saved) << path.toStdString();
         EXPECT_EQ(script.unexpected(), 0);
@@ -155,11 +153,11 @@ protected:
         EXPECT_TRUE(script.done());
         EXPECT_EQ(script.unexpected(), 0);
         ASSERT_EQ(w().ui().txtStat1->text(), "Ready");
-        phone[{doc().iLogoKind, where}] = logo();
+        phone[{doc().kind(), where}] = logo();
     }
     void download() {
         const int where = located() ? pick(3) + 1 : 0;
-        const auto held = phone.find({doc().iLogoKind, where});
+        const auto held = phone.find({doc().kind(), where});
         if (held == phone.end()) {
             return;
         }
@@ -177,11 +175,11 @@ protected:
 
     void checkInvariants() {
         const QSize size = kindSize();
-        ASSERT_EQ(QSize(doc().iLogoWidth, doc().iLogoHeight), size);
+        ASSERT_EQ(QSize(doc().logoWidth(), doc().logoHeight()), size);
         ASSERT_EQ(doc().preview().size(), QSize(84, 48));
         ASSERT_EQ(doc().view().size(), QSize(504, 288));
         EXPECT_TRUE(w().findChild<QRadioButton *>(QStringLiteral("optOperator"))->isChecked() ==
-                    (doc().iLogoKind == kOperatorLogo));
+                    (doc().kind() == kOperatorLogo));
         if (!w().ui().picMove->isVisible()) {
             EXPECT_TRUE(viewMatchesPicture());
         }

@@ -98,7 +98,7 @@ TEST_F(SelectionTest, CutAndMoveLeavesAHoleAndPastesFurtherRight) {
     }
     EXPECT_EQ(countSetEverywhere(), 4);
     EXPECT_TRUE(viewMatchesPicture());
-    EXPECT_TRUE(doc().bModified);
+    EXPECT_TRUE(doc().isModified());
     EXPECT_FALSE(floating()->isVisible());
     EXPECT_TRUE(armed());
     // undo goes back to the picture before the cut
@@ -129,7 +129,7 @@ TEST_F(SelectionTest, CopyAndMoveKeepsTheOriginalAndAClickPutsItBack) {
 TEST_F(SelectionTest, RightClickCopiesTheEnlargedPictureToTheClipboard) {
     setPixels(QRect(3, 3, 2, 2));
     w().RedrawCanvas();
-    doc().bModified = false;
+    doc().setModified(false);
     const QImage before = doc().preview().copy();
     QApplication::clipboard()->clear();
     select({2, 2}, {6, 5});
@@ -140,7 +140,7 @@ TEST_F(SelectionTest, RightClickCopiesTheEnlargedPictureToTheClipboard) {
               floatingPicture);
     EXPECT_EQ(floatingPicture.size(), QSize(24, 18));
     EXPECT_EQ(doc().preview(), before);
-    EXPECT_FALSE(doc().bModified);
+    EXPECT_FALSE(doc().isModified());
     EXPECT_TRUE(armed());
 }
 

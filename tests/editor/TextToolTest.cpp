@@ -81,7 +81,7 @@ TEST_F(TextToolTest, TheTextStartsAtThePressedPixel) {
     EXPECT_TRUE(everyPixel(
         [&](int x, int y) { return pic.pixel(x, y) == kInk || pic.pixel(x, y) == kPaper; }));
     EXPECT_TRUE(viewMatchesPicture());
-    EXPECT_TRUE(doc().bModified);
+    EXPECT_TRUE(doc().isModified());
     w().cmdUndo_Click();
     EXPECT_EQ(countSetEverywhere(), 0);
     // Cancel draws nothing but still takes an undo step

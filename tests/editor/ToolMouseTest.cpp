@@ -31,7 +31,7 @@ TEST_F(PencilTest, AClickSetsTheCellInBothPicturesWithAnyButton) {
     // the inside of the cell, the grid line left alone
     EXPECT_EQ(doc().view().pixel(23, 23), kBlack);
     EXPECT_EQ(doc().view().pixel(18, 19), LogoDocument::kGridColor);
-    EXPECT_TRUE(doc().bModified);
+    EXPECT_TRUE(doc().isModified());
     EXPECT_TRUE(w().ui().cmdUndo->isEnabled());
     drag(cell(1, 5), cell(3, 5), {}, Qt::RightButton);
     drag(cell(1, 7), cell(3, 7), {}, Qt::MiddleButton);
@@ -226,7 +226,7 @@ TEST_F(FloodFillToolTest, FillsTheBackgroundInsideTheLogoOnlyAndNotAroundAWall) 
         return (doc().preview().pixel(x, y) == kBlack) == (x <= 36 && y < 14 && !insideBox);
     }));
     EXPECT_TRUE(viewMatchesPicture());
-    EXPECT_TRUE(doc().bModified);
+    EXPECT_TRUE(doc().isModified());
     w().optStartup_Click();
     w().cmdFill_Click();
     drag(cell(80, 45), cell(80, 45));

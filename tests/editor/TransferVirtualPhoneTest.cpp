@@ -35,7 +35,7 @@ TEST_P(TransferRoundTripTest, UploadedLogoDownloadsAgainPixelForPixel) {
     QRadioButton *const options[] = {w().ui().optOperator, w().ui().optCallerGroup,
                                      w().ui().optPicture, w().ui().optStartup};
     options[kind]->click();
-    ASSERT_EQ(doc().iLogoKind, kind);
+    ASSERT_EQ(doc().kind(), kind);
     const Pattern p = patternForKind(kind, 300 + kind);
     drawPattern(doc(), p);
     w().ui().txtNetCode->setText(QStringLiteral("244 05"));
@@ -46,12 +46,12 @@ TEST_P(TransferRoundTripTest, UploadedLogoDownloadsAgainPixelForPixel) {
     w().ui().cmdUpload->click();
     ASSERT_EQ(w().ui().txtStat1->text(), "Ready");
 
-    doc().bModified = false;
+    doc().setModified(false);
     w().mnuNew_Click();
     ASSERT_EQ(setPixelCount(doc(), 84, 48), 0);
     w().ui().txtNetCode->clear();
-    doc().sLogoPath = QStringLiteral("/somewhere/earlier.NOL");
-    doc().bModified = true;
+    doc().setPath(QStringLiteral("/somewhere/earlier.NOL"));
+    doc().setModified(true);
     w().TakeUndoSnapshot();  // a step the download must drop
     if (located) {
         script.then(answerLocation(QStringLiteral("2")));
@@ -61,12 +61,12 @@ TEST_P(TransferRoundTripTest, UploadedLogoDownloadsAgainPixelForPixel) {
     EXPECT_EQ(script.unexpected(), 0);
     EXPECT_EQ(w().ui().txtStat1->text(), "Ready");
     EXPECT_TRUE(canvasShows(doc(), p));
-    EXPECT_FALSE(doc().bModified);
+    EXPECT_FALSE(doc().isModified());
     // the canvas no longer shows that file: Save must ask for a name
-    EXPECT_TRUE(doc().sLogoPath.isEmpty());
+    EXPECT_TRUE(doc().path().isEmpty());
     EXPECT_EQ(w().ui().lblPath->text(), "Untitled");
     EXPECT_FALSE(w().ui().cmdUndo->isEnabled());
-    EXPECT_EQ(doc().iLogoKind, kind);
+    EXPECT_EQ(doc().kind(), kind);
     if (kind == kOperatorLogo) {
         EXPECT_EQ(w().ui().txtNetCode->text(), "244 05");
     }
@@ -83,7 +83,7 @@ TEST_F(MainWindowTest, ACancelledDownloadLeavesAnEmptyUntitledCanvasAndNoStatus)
     FrmMain &w = start();
     drawPattern(w.document(), randomPattern(72, 28, 403));
     w.ui().lblPath->setText(QStringLiteral("/somewhere/earlier.GSP"));
-    w.document().bModified = true;
+    w.document().setModified(true);
     ModalScript script;
     script.cancel();
     w.ui().cmdDownload->click();
@@ -91,7 +91,7 @@ TEST_F(MainWindowTest, ACancelledDownloadLeavesAnEmptyUntitledCanvasAndNoStatus)
     EXPECT_EQ(setPixelCount(w.document(), 84, 48), 0);
     EXPECT_EQ(w.ui().lblPath->text(), "Untitled");
     EXPECT_TRUE(w.ui().txtStat1->text().isEmpty());
-    EXPECT_FALSE(w.document().bModified);
+    EXPECT_FALSE(w.document().isModified());
 }
 
 }  // namespace

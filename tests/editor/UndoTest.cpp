@@ -50,11 +50,11 @@ TEST_F(UndoTest, EveryToolLeavesAStepToUndo) {
         op();
         ASSERT_NE(doc().preview(), before) << "operation " << i;
         ASSERT_TRUE(w().ui().cmdUndo->isEnabled()) << "operation " << i;
-        ASSERT_TRUE(doc().bModified) << "operation " << i;
+        ASSERT_TRUE(doc().isModified()) << "operation " << i;
         w().ui().cmdUndo->click();
         ASSERT_EQ(doc().preview(), before) << "operation " << i;
         EXPECT_TRUE(viewMatchesPicture()) << "operation " << i;
-        EXPECT_TRUE(doc().bModified) << "undo leaves the flag alone";
+        EXPECT_TRUE(doc().isModified()) << "undo leaves the flag alone";
         // only one step: the button is off until the next operation
         EXPECT_FALSE(w().ui().cmdUndo->isEnabled()) << "operation " << i;
         ++i;

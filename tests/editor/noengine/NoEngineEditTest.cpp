@@ -29,7 +29,7 @@ TEST_F(NoEngineTest, FlipsAndInverseUseTheKindsSize) {
     EXPECT_NO_THROW(w.ui().cmdInverse->click());
     EXPECT_FALSE(doc.isPixelSet(71, 13));
     EXPECT_TRUE(doc.isPixelSet(0, 0));
-    EXPECT_TRUE(doc.bModified);
+    EXPECT_TRUE(doc.isModified());
 }
 
 }  // namespace
