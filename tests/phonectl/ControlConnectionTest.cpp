@@ -26,21 +26,17 @@ TEST_F(ControlTest, ConnectSuccessStartsPollingAndTakesTheMessageCountAsBaseline
     EXPECT_EQ(spy.at(0).at(0).value<qint32>(), 2);
 }
 
-TEST_F(ControlTest, FailedConnectRaisesErrorWithTheEngineCodeAndSetsLastErrorThree) {
+TEST_F(ControlTest, FailedConnectRaisesOrReturnsFalseAndSetsLastErrorThree) {
     fakeengine::answer("init").result(5);
     const VelkorError error = raisedBy([&] { control->Connect(QStringLiteral("COM3F")); });
     EXPECT_EQ(error.number(), velkor17::ErrorNumber::ConnectFailed);
     EXPECT_EQ(error.description(), QStringLiteral("VelkorLink connecting failed. Erc 5"));
-    EXPECT_EQ(control->LastError(), 3);
-    EXPECT_FALSE(control->Connected());
-    EXPECT_FALSE(control->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
-}
-
-TEST_F(ControlTest, FailedConnectWithoutRaisingReturnsFalse) {
     control->setRaiseError(false);
     fakeengine::answer("init").result(4);
     EXPECT_FALSE(control->Connect());
     EXPECT_EQ(control->LastError(), 3);
+    EXPECT_FALSE(control->Connected());
+    EXPECT_FALSE(control->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
     EXPECT_TRUE(fakeengine::callsTo("smsreceivedcount").empty());
 }
 

@@ -10,7 +10,7 @@ void answerGetSms(int box, const std::string &number, const std::string &text) {
     fakeengine::answer("getsms").result(box).text(0, number).text(1, text);
 }
 
-TEST_F(ControlTest, GetSmsMessageCountsOnlyMessagesOfTheWantedType) {
+TEST_F(ControlTest, GetSmsMessageCountsOnlyMessagesOfTheWantedTypeAndEndsAtTheEnd) {
     connect();
     answerGetSms(13, "+1", "first");
     answerGetSms(11, "+2", "sent one");
@@ -21,15 +21,13 @@ TEST_F(ControlTest, GetSmsMessageCountsOnlyMessagesOfTheWantedType) {
     // A pure index walk: each message is asked for once, up to the one found.
     EXPECT_EQ(fakeengine::callsTo("getsms"), (Lines{"getsms(0, buf, buf)", "getsms(1, buf, buf)",
                                                     "getsms(2, buf, buf)", "getsms(3, buf, buf)"}));
-}
 
-TEST_F(ControlTest, GetSmsMessageFindsOtherTypesAndEndsAtTheEnd) {
-    connect();
+    // Other types are found the same way; the end of the list ends the walk.
+    fakeengine::reset();
     answerGetSms(13, "+1", "in");
     answerGetSms(11, "+2", "out");
     answerGetSms(3, "", "");
     EXPECT_EQ(control->GetSMSMessage(1, fbOutgoingMessage), QStringLiteral("out"));
-
     fakeengine::reset();
     answerGetSms(13, "+1", "in");
     answerGetSms(3, "", "");

@@ -113,11 +113,6 @@ TEST_F(ControlTest, InvokeFillsLeftOutOptionalArgumentsWithTheirDefaults) {
     EXPECT_EQ(fakeengine::callsTo("reset"), (Lines{R"(reset("soft"))"}));
 }
 
-TEST_F(ControlTest, InvokeFindsPropertyGetsCalledAsMethods) {
-    fakeengine::answer("getimei").text(0, "35");
-    EXPECT_EQ(control->invoke(0x68030102, DispatchKind::Method), QVariant(QStringLiteral("35")));
-}
-
 TEST_F(ControlTest, InvokeConvertsArgumentsToTheMembersTypes) {
     connect();
     control->invoke(0x680300FC, Get, {QStringLiteral("3")});

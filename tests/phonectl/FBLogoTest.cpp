@@ -168,18 +168,6 @@ TEST_F(LogoTest, ATextFillingTheWholeBufferIsCutToTheBuffer) {
     EXPECT_EQ(logo->MessageText(), QString(511, QLatin1Char('y')));
 }
 
-TEST_F(LogoTest, WrongArgumentsByDispIdRaiseTheDispatchErrors) {
-    EXPECT_EQ(errorOf([&] { logo->invoke(0x68030008, Get, {1}); }), qint32(0x8002000E));
-    EXPECT_EQ(errorOf([&] { logo->invoke(0x60030010, Method, {QStringLiteral("x")}); }),
-              qint32(0x80020005));
-    EXPECT_EQ(errorOf([&] { logo->invoke(0x6803000A, Get); }), qint32(0x80020003));
-    EXPECT_TRUE(fakeengine::calls().empty());
-}
-
-}  // namespace
-
-namespace {
-
 // The engine refuses a longer text and keeps the old one, so the object cuts
 // what it passes on; a surrogate pair is never split.
 TEST_F(LogoTest, TextsLongerThanTheEngineHoldsAreCutToFit) {

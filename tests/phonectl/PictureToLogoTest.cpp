@@ -130,27 +130,24 @@ TEST(PictureToPixels, TheThresholdDecidesAndMagentaIsOrdinaryUnderAnotherScreenC
     EXPECT_EQ(convert(grey, 5, 5, 128, bgr(150, 150, 150)), std::vector<qint8>(25, kLeave));
 }
 
-TEST(PictureToPixels, ACheckerboardOfTheLogosSizeComesOverPixelForPixel) {
-    EXPECT_EQ(convert(checkerboard(72, 14, 1), 72, 14),
-              pixelsOf(72, 14, [](int x, int y) { return (x + y) % 2; }));
-}
-
-TEST(PictureToPixels, ALargerPictureIsSampledNearTheTopLeftOfEachCell) {
-    // Logo pixel x samples picture column floor((x + 0.1) * 3): the first of
-    // its three columns. Stripes one column wide show which one.
+TEST(PictureToPixels, PicturesOfOtherSizesAreSampledNearTheTopLeftOfEachCell) {
+    // Logo pixel x samples picture column floor((x + 0.1) * w / 72): the first
+    // of its columns. Stripes one column wide show which one.
     const QImage stripes = imageOf(216, 42, [](int x, int y) {
         return x % 3 == 0 && y % 3 == 0 ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
     });
-    EXPECT_EQ(convert(stripes, 72, 14), std::vector<qint8>(72 * 14, 0));
-    const std::vector<qint8> board = convert(checkerboard(144, 28, 2), 72, 14);
-    EXPECT_EQ(board, convert(checkerboard(72, 14, 1), 72, 14));
-}
-
-TEST(PictureToPixels, ASmallerPictureIsEnlarged) {
-    EXPECT_EQ(convert(checkerboard(36, 7, 1), 72, 14),
-              pixelsOf(72, 14, [](int x, int y) { return (x / 2 + y / 2) % 2; }));
-    // One pixel fills the logo.
-    EXPECT_EQ(convert(filled(1, 1, Qt::black), 84, 48), std::vector<qint8>(84 * 48, 0));
+    const auto board = pixelsOf(72, 14, [](int x, int y) { return (x + y) % 2; });
+    const auto enlarged = pixelsOf(72, 14, [](int x, int y) { return (x / 2 + y / 2) % 2; });
+    const std::pair<QImage, std::vector<qint8>> cases[] = {
+        {checkerboard(72, 14, 1), board},
+        {checkerboard(144, 28, 2), board},
+        {stripes, std::vector<qint8>(72 * 14, 0)},
+        {checkerboard(36, 7, 1), enlarged},
+        {filled(1, 1, Qt::black), std::vector<qint8>(72 * 14, 0)},
+    };
+    for (const auto &[picture, expected] : cases) {
+        EXPECT_EQ(convert(picture, 72, 14), expected) << picture.width();
+    }
 }
 
 TEST(PictureToPixels, AGradientTurnsOnceFromSetToClear) {
@@ -218,25 +215,27 @@ protected:
     }
 };
 
-TEST_F(SetLogoPictureTest, AWhitePictureClearsEveryPixelWithoutUploading) {
+TEST_F(SetLogoPictureTest, EveryPixelIsWrittenWithoutUploadingAndByDispIdToo) {
     control->SetLogoPicture(filled(200, 40, Qt::white));
-    const auto pixels = setPixels();
-    EXPECT_EQ(pixels.size(), 72u * 14u);
-    for (const auto &[where, value] : pixels) {
+    for (const auto &[where, value] : setPixels()) {
         EXPECT_EQ(value, 1);
     }
     EXPECT_EQ(fakeengine::callsTo("logo_setpixel").size(), 72u * 14u);
     EXPECT_TRUE(fakeengine::callsTo("logo_upload").empty());
     EXPECT_TRUE(fakeengine::callsTo("logo_download").empty());
-}
 
-TEST_F(SetLogoPictureTest, ByDispIdAPixmapWithTheDefaultsLeftOut) {
+    fakeengine::reset();
+    fakeengine::byDefault("logo_getdata").out(0, 2).out(1, 72).out(2, 14);
     QPixmap pixmap(72, 14);
     pixmap.fill(Qt::black);
-    control->invoke(0x60030125, DispatchKind::Method, {pixmap});
+    control->invoke(0x60030125, DispatchKind::Method, {pixmap});  // the defaults left out
     const auto pixels = setPixels();
     ASSERT_EQ(pixels.size(), 72u * 14u);
     EXPECT_EQ(pixels.begin()->second, 0);
+
+    fakeengine::reset();
+    control->SetLogoPicture(QImage());
+    EXPECT_EQ(fakeengine::names(), Lines{"set_vlkr_instance"});
 }
 
 TEST_F(SetLogoPictureTest, ThresholdAndScreenColourByDispId) {
@@ -273,11 +272,6 @@ TEST_F(SetLogoPictureTest, AFailedDownloadLeavesNothingToWrite) {
     control->SetLogoPicture(filled(10, 10, Qt::black));
     EXPECT_TRUE(fakeengine::callsTo("logo_setpixel").empty());
     EXPECT_EQ(fakeengine::callsTo("logo_download").size(), 1u);
-}
-
-TEST_F(SetLogoPictureTest, AnEmptyPictureCallsNothing) {
-    control->SetLogoPicture(QImage());
-    EXPECT_EQ(fakeengine::names(), Lines{"set_vlkr_instance"});
 }
 
 }  // namespace

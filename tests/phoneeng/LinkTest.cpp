@@ -5,40 +5,36 @@ using namespace phoneeng;
 using virtualtest::VirtualPhoneTest;
 
 TEST(LinkPortName, ReadsVirtualComAndPathsWithTheProtocolLetter) {
-    for (const char *text : {"VIRTUAL", "virtual", "Virtual", " VIRTUAL "}) {
-        auto port = parsePortName(text);
-        ASSERT_TRUE(port) << text;
-        EXPECT_EQ(port->kind, PortName::Kind::Virtual);
-        EXPECT_EQ(port->protocol, 0);
-    }
-    auto f = parsePortName("virtualf");
-    ASSERT_TRUE(f);
-    EXPECT_EQ(f->kind, PortName::Kind::Virtual);
-    EXPECT_EQ(f->protocol, 'F');
-
-    auto com = parsePortName("COM3F");
-    ASSERT_TRUE(com);
-    EXPECT_EQ(com->kind, PortName::Kind::Serial);
-    EXPECT_EQ(com->device, "/dev/ttyS2");
-    EXPECT_EQ(com->protocol, 'F');
-    EXPECT_EQ(parsePortName("com12")->device, "/dev/ttyS11");
-
-    auto path = parsePortName("/dev/nullF");
-    ASSERT_TRUE(path);
-    EXPECT_EQ(path->device, "/dev/null");
-    EXPECT_EQ(path->protocol, 'F');
-
+    using K = PortName::Kind;
     // A user's letter may be followed by the editor's F; a gammurc section
     // carries its own connection.
-    EXPECT_EQ(parsePortName("COM1DF")->protocol, 'D');
-    EXPECT_EQ(parsePortName("/dev/phoneeng-missingAF")->device, "/dev/phoneeng-missing");
-    EXPECT_EQ(parsePortName("/dev/nullbF")->protocol, 'B');
-    auto section = parsePortName("Gammu2F");
-    ASSERT_TRUE(section);
-    EXPECT_EQ(section->kind, PortName::Kind::GammuSection);
-    EXPECT_EQ(section->section, 2);
-    EXPECT_EQ(parsePortName("gammu")->section, 0);
-
+    const struct {
+        const char *text;
+        K kind;
+        const char *device;
+        char protocol;
+        int section;
+    } good[] = {
+        {"VIRTUAL", K::Virtual, "", 0, 0},
+        {" virtual ", K::Virtual, "", 0, 0},
+        {"virtualf", K::Virtual, "", 'F', 0},
+        {"COM3F", K::Serial, "/dev/ttyS2", 'F', 0},
+        {"com12", K::Serial, "/dev/ttyS11", 0, 0},
+        {"/dev/nullF", K::Serial, "/dev/null", 'F', 0},
+        {"COM1DF", K::Serial, "/dev/ttyS0", 'D', 0},
+        {"/dev/phoneeng-missingAF", K::Serial, "/dev/phoneeng-missing", 'A', 0},
+        {"/dev/nullbF", K::Serial, "/dev/null", 'B', 0},
+        {"Gammu2F", K::GammuSection, "", 'F', 2},
+        {"gammu", K::GammuSection, "", 0, 0},
+    };
+    for (const auto &g : good) {
+        const auto port = parsePortName(g.text);
+        ASSERT_TRUE(port) << g.text;
+        EXPECT_EQ(port->kind, g.kind) << g.text;
+        EXPECT_EQ(port->device, g.device) << g.text;
+        EXPECT_EQ(port->protocol, g.protocol) << g.text;
+        EXPECT_EQ(port->section, g.section) << g.text;
+    }
     for (const char *bad : {"", "   ", "VIRTUALX", "VIRTUALFF", "COM1FD", "COM0", "COM", "COMx",
                             "COM999", "LPT1", "ttyS0", "gammux"}) {
         EXPECT_FALSE(parsePortName(bad)) << bad;
@@ -66,10 +62,6 @@ TEST_F(VirtualPhoneTest, LinkRefusesBadPortsAndTypesAtOnce) {
     EXPECT_EQ(init("VIRTUAL", 2), PE_BAD_ARGUMENT);
     EXPECT_EQ(init("VIRTUAL", -1), PE_BAD_ARGUMENT);
     EXPECT_EQ(init(nullptr, 0), PE_NO_SUCH_PORT);
-    EXPECT_EQ(init("nowhere", 0), PE_NO_SUCH_PORT);
-    EXPECT_EQ(init("/dev/phoneeng-no-such-device", 0), PE_NO_SUCH_PORT);
-    EXPECT_EQ(init("/dev/null", 0), PE_NO_SUCH_PORT);  // opens, but is no terminal
-    EXPECT_EQ(init("COM250F", 0), PE_NO_SUCH_PORT);
     EXPECT_EQ(isalive(), 0);  // a failed init leaves the instance without a link
 }
 

@@ -52,10 +52,9 @@ TEST_F(RingToneApi, NotesAreValidatedAndKeptCanonical) {
     EXPECT_EQ(ringtone_setnote(1, " h6"), PE_OK);
     EXPECT_EQ(note(1), "4B6");
 
-    for (const char *bad :
-         std::initializer_list<const char *>{"", "4X5", "3C5", "4A10", "4C", "4C5,8D5", nullptr}) {
-        EXPECT_EQ(ringtone_setnote(2, bad), PE_BAD_ARGUMENT) << (bad ? bad : "null");
-    }
+    // Which texts are notes is NoteText's; here that a refusal changes nothing.
+    EXPECT_EQ(ringtone_setnote(2, "4A10"), PE_BAD_ARGUMENT);
+    EXPECT_EQ(ringtone_setnote(2, nullptr), PE_BAD_ARGUMENT);
     EXPECT_EQ(ringtone_setnote(3, "4C5"), PE_BAD_ARGUMENT);
     EXPECT_EQ(ringtone_setnote(-1, "4C5"), PE_BAD_ARGUMENT);
     EXPECT_EQ(note(2), "4P");

@@ -119,21 +119,17 @@ TEST_F(PlayerTest, EventsRunBeforeEveryNoteAndGap) {
                                             "events", "events", "sleep 31"}));
 }
 
-TEST_F(PlayerTest, MidiMessagesAsWords) {
+TEST_F(PlayerTest, MidiMessagesAsWordsAndEachOpenClosesAnOpenDeviceFirst) {
     player.MidiNoteOn(60);
     player.MidiNoteOff(60);
     player.SendMidiSysEx(QByteArray("\xF0\x7E\x7F\x09\x01\xF7", 6));
-    EXPECT_EQ(out.calls(),
-              QStringList({"midi 0x7f3c90", "midi 0x003c80", "sysex f0 7e 7f 09 01 f7"}));
-}
-
-TEST_F(PlayerTest, OpenMidiClosesAnOpenDeviceFirstAndCloseIsOnce) {
     player.OpenMidi();
     player.OpenMidi();
     player.CloseMidi();
     player.CloseMidi();
-    EXPECT_EQ(out.calls(),
-              kMidiOpening + QStringList{"midi-close"} + kMidiOpening + QStringList{"midi-close"});
+    EXPECT_EQ(out.calls(), QStringList({"midi 0x7f3c90", "midi 0x003c80", "sysex f0 7e 7f 09 01 f7"}) +
+                               kMidiOpening + QStringList{"midi-close"} + kMidiOpening +
+                               QStringList{"midi-close"});
 }
 
 TEST_F(PlayerTest, StopFlagEndsTheWalkAfterTheCurrentNoteAndItsGap) {
@@ -204,15 +200,13 @@ TEST_F(PlayerTest, PlayStartedFromAnEventDuringPlayIsIgnored) {
     EXPECT_EQ(inner.countReads, 0);
 }
 
-TEST_F(PlayerTest, PlayNoteDirectly) {
+TEST_F(PlayerTest, PlayNoteDirectlyAndAFailedPhoneToneTakesNoTime) {
     player.PlayNote(" a5 ", 100, kSpeaker);
     player.PlayNote("Pxyz", 40, kPhone);
     player.PlayNote("A5", 100, 3);
     player.PlayNote("G#10", 100, kMidi);
     EXPECT_EQ(out.calls(), QStringList({"beep 440 100", "sleep 40"}));
-}
-
-TEST_F(PlayerTest, FailedPhoneToneTakesNoTime) {
+    out.clear();
     out.setPhoneResult(1);
     playNotes({"4A5"}, 120, kContinuous, kPhone);
     EXPECT_EQ(out.elapsedMs(), 0);
