@@ -20,9 +20,8 @@
 
 #include "DrawWindowTest.h"
 #include "FileDialogScript.h"
+#include "LocationDialogScript.h"
 #include "canvas/FloatingPicture.h"
-#include "phone/FrmInputIndex.h"
-#include "phone/FrmPicIndex.h"
 
 using namespace glyphsmith;
 using namespace glyphsmith::test;
@@ -33,22 +32,6 @@ int fromEnvironment(const char *name, int fallback) {
     bool ok = false;
     const int value = qEnvironmentVariableIntValue(name, &ok);
     return ok ? value : fallback;
-}
-
-// Answers the next location dialog with `number`.
-ModalScript::Step location(int number) {
-    return [number](QWidget *modal) {
-        if (auto *down = qobject_cast<FrmInputIndex *>(modal)) {
-            down->txtIndex->setText(QString::number(number));
-            down->cmdOK->click();
-        } else if (auto *up = qobject_cast<FrmPicIndex *>(modal)) {
-            up->txtIndex->setText(QString::number(number));
-            up->cmdOK->click();
-        } else {
-            ADD_FAILURE() << "expected a location dialog";
-            static_cast<QDialog *>(modal)->reject();
-        }
-    };
 }
 
 class RandomSessionTest : public DrawWindowTest {
@@ -147,7 +130,7 @@ protected:
         const int where = located() ? pick(3) + 1 : 0;
         ModalScript script;
         if (located()) {
-            script.then(location(where));
+            script.then(answerLocation(QString::number(where)));
         }
         child<QPushButton>("cmdUpload")->click();
         EXPECT_TRUE(script.done());
@@ -163,7 +146,7 @@ protected:
         }
         ModalScript script;
         if (located()) {
-            script.then(location(where));
+            script.then(answerLocation(QString::number(where)));
         }
         child<QPushButton>("cmdDownload")->click();
         EXPECT_TRUE(script.done());
