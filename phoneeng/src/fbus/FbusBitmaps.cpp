@@ -1,5 +1,6 @@
 #include "fbus/FbusBitmaps.h"
 
+#include "logo/ByteIo.h"
 #include "logo/NetCode.h"
 
 namespace phoneeng::fbus {
@@ -82,6 +83,28 @@ std::string decodeNetworkCode(std::span<const uint8_t, 3> bytes) {
         return "";
     }
     return digits.substr(0, 3) + " " + digits.substr(3);
+}
+
+void putRowsBlock(std::vector<uint8_t> &out, const Logo &logo) {
+    const auto rows = packRows(logo.bitmap());
+    bytes::putU16be(out, static_cast<uint32_t>(rows.size() + 4));
+    out.insert(out.end(), {0x00, static_cast<uint8_t>(logo.width()),
+                           static_cast<uint8_t>(logo.height()), 0x01});
+    out.insert(out.end(), rows.begin(), rows.end());
+}
+
+bool readRows(FbusReader &in, Logo &logo) {
+    in.skip(1);
+    const int width = in.u8();
+    const int height = in.u8();
+    in.skip(1);
+    const auto bitmap =
+        unpackRows(in.take(static_cast<size_t>(width * height + 7) / 8), width, height);
+    if (!in.ok() || !bitmap || width != logo.width() || height != logo.height()) {
+        return false;
+    }
+    logo.setBitmap(*bitmap);
+    return true;
 }
 
 }  // namespace phoneeng::fbus

@@ -13,13 +13,21 @@
 #include <string>
 #include <vector>
 
+#include "fbus/FbusReader.h"
 #include "logo/Bitmap.h"
+#include "logo/Logo.h"
 
 namespace phoneeng::fbus {
 
 std::vector<uint8_t> packRows(const Bitmap &bitmap);
 // nullopt when `bytes` is shorter than a width x height picture needs.
 std::optional<Bitmap> unpackRows(std::span<const uint8_t> bytes, int width, int height);
+
+// The size word, 00, width, height, 01, then the logo's rows.
+void putRowsBlock(std::vector<uint8_t> &out, const Logo &logo);
+// Reads 00, width, height, 01, rows into `logo` (whose type sets the size);
+// false when the picture is cut short or of another size.
+bool readRows(FbusReader &in, Logo &logo);
 
 std::vector<uint8_t> packBands(const Bitmap &bitmap);
 std::optional<Bitmap> unpackBands(std::span<const uint8_t> bytes, int width, int height);

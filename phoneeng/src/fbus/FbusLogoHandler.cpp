@@ -28,30 +28,6 @@ Logo storedOrClear(Phone &phone, LogoType type, int32_t location, int16_t &resul
     return logo;
 }
 
-// The size word, 00, width, height, 01, then the rows.
-void putRowsBlock(std::vector<uint8_t> &out, const Logo &logo) {
-    const auto rows = packRows(logo.bitmap());
-    bytes::putU16be(out, static_cast<uint32_t>(rows.size() + 4));
-    out.insert(out.end(), {0x00, static_cast<uint8_t>(logo.width()),
-                           static_cast<uint8_t>(logo.height()), 0x01});
-    out.insert(out.end(), rows.begin(), rows.end());
-}
-
-// Reads 00, width, height, 01, rows into `logo` (whose type sets the size).
-bool readRows(FbusReader &in, Logo &logo) {
-    in.skip(1);
-    const int width = in.u8();
-    const int height = in.u8();
-    in.skip(1);
-    const auto bitmap =
-        unpackRows(in.take(static_cast<size_t>(width * height + 7) / 8), width, height);
-    if (!in.ok() || !bitmap || width != logo.width() || height != logo.height()) {
-        return false;
-    }
-    logo.setBitmap(*bitmap);
-    return true;
-}
-
 }  // namespace
 
 void FbusLogoHandler::handle(const FbusMessage &request, FbusContext &context,

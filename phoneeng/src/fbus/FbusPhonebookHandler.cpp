@@ -189,13 +189,8 @@ FbusMessage FbusPhonebookHandler::readGroup(const FbusMessage &request, Phone &p
     // group, name, ring tone (16: the default), logo shown, size, 00 72 14 01, rows.
     std::vector<uint8_t> data{group};
     putCounted(data, logo.groupName);
-    const auto rows = packRows(logo.bitmap());
-    data.insert(data.end(),
-                {0x10, static_cast<uint8_t>(shown ? 0x01 : 0x00),
-                 static_cast<uint8_t>((rows.size() + 4) >> 8),
-                 static_cast<uint8_t>((rows.size() + 4) & 0xFF), 0x00,
-                 static_cast<uint8_t>(logo.width()), static_cast<uint8_t>(logo.height()), 0x01});
-    data.insert(data.end(), rows.begin(), rows.end());
+    data.insert(data.end(), {0x10, static_cast<uint8_t>(shown ? 0x01 : 0x00)});
+    putRowsBlock(data, logo);
     return reply(0x03, 0x11, data);
 }
 
@@ -207,16 +202,10 @@ FbusMessage FbusPhonebookHandler::writeGroup(const FbusMessage &request, Phone &
     logo.setType(LogoType::Caller);
     logo.groupNumber = in.u8();
     logo.groupName = in.text(in.u8());
-    in.skip(2 + 2 + 1);
-    const int width = in.u8();
-    const int height = in.u8();
-    in.skip(1);
-    const auto bitmap =
-        unpackRows(in.take(static_cast<size_t>(width * height + 7) / 8), width, height);
-    if (!in.ok() || !bitmap || width != logo.width() || height != logo.height()) {
+    in.skip(2 + 2);  // ring tone, shown, size
+    if (!readRows(in, logo)) {
         return reply(0x03, 0x15, {});
     }
-    logo.setBitmap(*bitmap);
     return phone.uploadLogo(logo) == PE_OK ? reply(0x03, 0x14, {}) : reply(0x03, 0x15, {});
 }
 
