@@ -111,9 +111,9 @@ int64_t FakeCall::finishCall() {
         line += (i ? ", " : "") + args_[i];
     }
     line += ")";
-    FakeEngineState &state = FakeEngineState::instance();
+    FakeEngineState &state = *fakeengine_state();
     state.record(std::move(line));
-    const Answer answer = state.take(name_);
+    const Scripted answer = state.take(name_);
 
     for (std::size_t i = 0; i < buffers_.size(); ++i) {
         const Buffer &b = buffers_[i];

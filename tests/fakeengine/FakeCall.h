@@ -3,6 +3,13 @@
 // into the out pointers) and gives its result.
 //
 //   return FakeCall("getimei").buf(buf, len).num(len).finish<int16_t>();
+//
+// Each call is logged as one line, for example
+//   set_vlkr_instance(1)   getimei(buf, 128)   sendsms("555", "hi", 1, 65537)
+//   getnetworkinfo(buf, 64, "1", 0, "1", 0)   getrflevel(&)   logo_setmessage(u"Hi", 4, 1)
+// Texts in double quotes (u"..." for UTF-16, shown as UTF-8), buffers the
+// engine fills as "buf" (a buffer of length 0 shows its text instead), out
+// pointers as "&", null pointers as "null", numbers in decimal.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,5 @@
-// The engine call set of the recording fake engine: phonebook, logo, ring tone and the virtual
-// phone. Every function records its call and answers from the script (FakeCall).
+// The engine call set of the recording fake engine: phonebook, logo and ring tone. Every
+// function records its call and answers from the script (FakeCall).
 #include "FakeCall.h"
 #include "phoneeng.h"
 
@@ -93,8 +93,5 @@ FAKE(int16_t, ringtone_getname, (char *buf, int32_t len), .buf(buf, len).num(len
 FAKE(int16_t, ringtone_sendsms, (const char *dest), .text(dest))
 
 FAKE(int16_t, play_tone, (int32_t kind, int32_t tone, int32_t ms), .num(kind).num(tone).num(ms))
-
-FAKE(int16_t, phoneeng_virtual_incoming_call, (const char *number, const char *name),
-     .text(number).text(name))
 
 }  // extern "C"

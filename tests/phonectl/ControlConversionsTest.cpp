@@ -87,8 +87,6 @@ TEST_F(ControlTest, MissingFieldsGiveEmptyTexts) {
 
 TEST_F(ControlTest, LevelsFlagsAndClockValuesOfOddAnswers) {
     connect();
-    fakeengine::answer("getrflevel").out(0, 75);
-    EXPECT_FLOAT_EQ(control->RfLevel(), 0.75f);
     fakeengine::answer("getbatterylevel").result(1);  // fails, writes nothing: the preset stays
     EXPECT_FLOAT_EQ(control->BatteryLevel(), -0.01f);
     fakeengine::byDefault("getdisplaystatus").text(0, "011111");

@@ -1,5 +1,6 @@
 // The control as a widget and as a dispatch object: child objects, the about
-// window, its size, and the dispatch errors.
+// window, its size, and its members' optional arguments. How arguments are
+// converted and refused is the dispatch table's (DispatchTableTest).
 #include <QApplication>
 #include <QDialog>
 #include <QSignalSpy>
@@ -90,38 +91,12 @@ TEST_F(ControlTest, AboutShowsOneModelessWindowWithNameAndVersion) {
     windows.first()->close();
 }
 
-TEST_F(ControlTest, InvokeRejectsUnknownMembersWrongCountsAndBadArguments) {
-    EXPECT_EQ(errorOf([&] { control->invoke(0x12345, Get); }), qint32(0x80020003));
-    // LAC has no put.
-    EXPECT_EQ(errorOf([&] { control->invoke(0x68030107, DispatchKind::PropertyPut, {"x"}); }),
-              qint32(0x80020003));
-    EXPECT_EQ(errorOf([&] { control->invoke(0x6003010B, DispatchKind::Method); }),
-              qint32(0x8002000E));
-    EXPECT_EQ(errorOf([&] { control->invoke(0x6003010C, DispatchKind::Method, {1}); }),
-              qint32(0x8002000E));
-    EXPECT_EQ(errorOf([&] { control->invoke(0x680300FC, Get, {"seven"}); }), qint32(0x80020005));
-    EXPECT_EQ(errorOf([&] { control->invoke(0x680300FC, Get, {70000}); }), qint32(0x80020005));
-    // None of them reached the member.
-    EXPECT_TRUE(fakeengine::calls().empty());
-}
-
 TEST_F(ControlTest, InvokeFillsLeftOutOptionalArgumentsWithTheirDefaults) {
     control->invoke(0x60030116, DispatchKind::Method);
     control->invoke(0x60030116, DispatchKind::Method, {QStringLiteral("COM4F")});
     EXPECT_EQ(fakeengine::callsTo("init"), (Lines{R"(init("COM1", 0))", R"(init("COM4F", 0))"}));
     control->invoke(0x6003010D, DispatchKind::Method, {QVariant()});
     EXPECT_EQ(fakeengine::callsTo("reset"), (Lines{R"(reset("soft"))"}));
-}
-
-TEST_F(ControlTest, InvokeConvertsArgumentsToTheMembersTypes) {
-    connect();
-    control->invoke(0x680300FC, Get, {QStringLiteral("3")});
-    control->invoke(0x680300FC, Get, {2.5});  // rounds half to even
-    control->invoke(0x6003010B, DispatchKind::Method, {12345});
-    control->invoke(0x680300F0, DispatchKind::PropertyPut, {QStringLiteral("06:45")});
-    const std::string h = "set_vlkr_instance(H)";
-    EXPECT_EQ(calls(), (Lines{h, R"(netmonitor("03", buf))", h, R"(netmonitor("02", buf))", h,
-                              R"(dialvoice("12345"))", h, "setalarm(6, 45)"}));
 }
 
 }  // namespace

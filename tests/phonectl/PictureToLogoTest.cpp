@@ -106,18 +106,6 @@ TEST(PictureScreenColor, TakesNumbersAndColoursAndDefaultsToMagenta) {
     EXPECT_EQ(PictureToLogo::screenColorOf(QVariant(QStringLiteral("pink"))), kMagenta);
 }
 
-TEST(PictureToPixels, PlainPicturesGiveOneValue) {
-    for (auto [colour, expected] :
-         std::vector<std::pair<QColor, qint8>>{{Qt::white, 1},
-                                               {Qt::black, 0},
-                                               {QColor(128, 128, 128), 1},
-                                               {QColor(127, 127, 127), 0},
-                                               {QColor(255, 0, 255), kLeave}}) {
-        const std::vector<qint8> out = convert(filled(84, 48, colour), 84, 48);
-        EXPECT_EQ(out, std::vector<qint8>(84 * 48, expected)) << colour.name().toStdString();
-    }
-}
-
 TEST(PictureToPixels, TheThresholdDecidesAndMagentaIsOrdinaryUnderAnotherScreenColour) {
     const QImage grey = filled(10, 10, QColor(150, 150, 150));
     EXPECT_EQ(convert(grey, 5, 5, 151), std::vector<qint8>(25, 0));

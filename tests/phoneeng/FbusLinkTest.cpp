@@ -11,20 +11,9 @@
 #include "ringtone/RingToneBinary.h"
 
 using namespace phoneeng;
+using virtualtest::Entry;
+using virtualtest::phonebookEntry;
 using virtualtest::VirtualPhoneTest;
-
-namespace {
-
-int16_t readSimEntry(int32_t loc, PhonebookEntry &out) {
-    char name[64] = "";
-    char number[64] = "";
-    int32_t group = 0;
-    const int16_t code = getphonebookentry(loc, PE_MEM_SIM, name, 64, number, 64, &group);
-    out = {name, number, group};
-    return code;
-}
-
-}  // namespace
 
 TEST_F(VirtualPhoneTest, FbusLinkCarriesLogosToneMessagesAndPhonebook) {
     terminate();
@@ -88,24 +77,19 @@ TEST_F(VirtualPhoneTest, FbusLinkCarriesLogosToneMessagesAndPhonebook) {
     phone.command("hangup");
 
     // The SIM phonebook to its end.
-    std::vector<PhonebookEntry> overLink;
-    int16_t code = PE_OK;
-    for (int32_t loc = 1; code == PE_OK && loc < 1000; ++loc) {
-        PhonebookEntry entry;
-        if ((code = readSimEntry(loc, entry)) == PE_OK) {
-            overLink.push_back(entry);
-        }
+    std::vector<Entry> overLink{phonebookEntry(1, PE_MEM_SIM)};
+    while (overLink.back().code == PE_OK && overLink.size() < 1000) {
+        overLink.push_back(phonebookEntry(int32_t(overLink.size() + 1), PE_MEM_SIM));
     }
-    EXPECT_EQ(code, PE_PAST_END);
+    EXPECT_EQ(overLink.back().code, PE_PAST_END);
+    overLink.pop_back();
     terminate();
 
     readSavedState();
-    PhonebookEntry entry;
     for (size_t i = 0; i < overLink.size(); ++i) {
-        ASSERT_EQ(readSimEntry(static_cast<int32_t>(i + 1), entry), PE_OK);
-        EXPECT_EQ(overLink[i], entry) << i + 1;
+        EXPECT_EQ(phonebookEntry(int32_t(i + 1), PE_MEM_SIM), overLink[i]) << i + 1;
     }
-    EXPECT_EQ(readSimEntry(static_cast<int32_t>(overLink.size() + 1), entry), PE_PAST_END);
+    EXPECT_EQ(phonebookEntry(int32_t(overLink.size() + 1), PE_MEM_SIM).code, PE_PAST_END);
     const auto &stored = virtualPhone().data().ringTones.locations()[3];
     ASSERT_TRUE(stored.has_value());
     RingTone expected;

@@ -16,6 +16,8 @@
 
 using namespace phoneeng;
 using namespace std::chrono_literals;
+using virtualtest::Entry;
+using virtualtest::phonebookEntry;
 using virtualtest::textOf;
 using virtualtest::VirtualPhoneTest;
 
@@ -50,7 +52,7 @@ protected:
         std::filesystem::create_directories(dir() + "/config/gammu");
         setenv("XDG_CONFIG_HOME", (dir() + "/config").c_str(), 1);
         TestHome::writeFile(dir() + "/config/gammu/config",
-                               "[gammu]\nconnection = none\ndevice = " + phoneDir_ + "\n");
+                            "[gammu]\nconnection = none\ndevice = " + phoneDir_ + "\n");
         placeInboxMessage(phoneDir_, "+4915112345", "see you at eight");
         ASSERT_EQ(init("gammuF", PE_CONNECTION_SERIAL), PE_OK);
     }
@@ -102,16 +104,12 @@ TEST_F(GammuDummyTest, AnswersIdentityNetworkAndLevels) {
 
 TEST_F(GammuDummyTest, PhonebookEntriesAreWrittenReadAndDeleted) {
     ASSERT_EQ(setphonebookentry(3, PE_MEM_SIM, "Ann Smith", "+4930123456", 2), PE_OK);
-    char name[64], number[64];
-    int32_t group = -1;
-    ASSERT_EQ(getphonebookentry(3, PE_MEM_SIM, name, 64, number, 64, &group), PE_OK);
-    EXPECT_STREQ(name, "Ann Smith");
-    EXPECT_STREQ(number, "+4930123456");
-    EXPECT_EQ(group, 2);
+    EXPECT_EQ(phonebookEntry(3, PE_MEM_SIM), (Entry{PE_OK, "Ann Smith", "+4930123456", 2}));
     ASSERT_EQ(deletephonebookentry(3, PE_MEM_SIM), PE_OK);
-    ASSERT_EQ(getphonebookentry(3, PE_MEM_SIM, name, 64, number, 64, &group), PE_OK);
-    EXPECT_STREQ(number, "");
-    EXPECT_EQ(getphonebookentry(0, PE_MEM_SIM, name, 64, number, 64, &group), PE_BAD_ARGUMENT);
+    const Entry deleted = phonebookEntry(3, PE_MEM_SIM);
+    EXPECT_EQ(deleted.code, PE_OK);
+    EXPECT_EQ(deleted.number, "");
+    EXPECT_EQ(phonebookEntry(0, PE_MEM_SIM).code, PE_BAD_ARGUMENT);
 }
 
 TEST_F(GammuDummyTest, MessagesAreReadDeletedAndSent) {

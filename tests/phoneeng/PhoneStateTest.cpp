@@ -3,7 +3,9 @@
 #include "phone/PhoneStateCodec.h"
 
 using namespace phoneeng;
+using virtualtest::Entry;
 using virtualtest::messageField;
+using virtualtest::phonebookEntry;
 using virtualtest::textOf;
 using virtualtest::VirtualPhoneTest;
 
@@ -141,17 +143,12 @@ TEST_F(VirtualPhoneTest, PhoneStateSurvivesARestart) {
 
     restart();
     EXPECT_EQ(TestHome::readText(statePath()), text);  // loading writes nothing
-    char name[64], number[64];
-    int32_t group = 0, mem = 0, loc = 0;
-    ASSERT_EQ(getphonebookentry(10, PE_MEM_PHONE, name, 64, number, 64, &group), PE_OK);
-    EXPECT_STREQ(name, "Kept");
-    EXPECT_EQ(group, 3);
-    ASSERT_EQ(getphonebookentry(2, PE_MEM_SIM, name, 64, number, 64, &group), PE_OK);
-    EXPECT_STREQ(number, "");
+    EXPECT_EQ(phonebookEntry(10, PE_MEM_PHONE), (Entry{PE_OK, "Kept", "+4411", 3}));
+    EXPECT_EQ(phonebookEntry(2, PE_MEM_SIM), (Entry{PE_OK, "", "", 0}));
+    int32_t mem = 0, loc = 0;
     ASSERT_EQ(getspeeddial(4, &mem, &loc), PE_OK);
     EXPECT_EQ(loc, 10);
-    ASSERT_EQ(getphonebookentry(1, PE_MEM_DIALLED, name, 64, number, 64, &group), PE_OK);
-    EXPECT_STREQ(number, "5550100");
+    EXPECT_EQ(phonebookEntry(1, PE_MEM_DIALLED).number, "5550100");
     EXPECT_EQ(getsmsmsgcount(PE_BOX_INBOX), inbox);
     EXPECT_EQ(getsmsmsgunread(), unread);
     EXPECT_EQ(messageField(PE_BOX_INBOX, inbox, PE_SMSFIELD_TEXT), "kept message");
@@ -182,11 +179,8 @@ TEST_F(VirtualPhoneTest, PhoneStateDamagedFileIsMovedAsideAndThePhoneStartsFresh
     EXPECT_NE(message.find("moved"), std::string::npos);
     EXPECT_EQ(countAside(dir()), 1);
     ASSERT_EQ(init("VIRTUAL", 0), PE_OK);
-    char name[64], number[64];
-    ASSERT_EQ(getphonebookentry(1, PE_MEM_PHONE, name, 64, number, 64, nullptr), PE_OK);
-    EXPECT_STREQ(name, "");
-    ASSERT_EQ(getphonebookentry(1, PE_MEM_SIM, name, 64, number, 64, nullptr), PE_OK);
-    EXPECT_STREQ(name, "Alice Baker");  // factory content
+    EXPECT_EQ(phonebookEntry(1, PE_MEM_PHONE), (Entry{PE_OK, "", "", 0}));
+    EXPECT_EQ(phonebookEntry(1, PE_MEM_SIM).name, "Alice Baker");  // factory content
     ASSERT_EQ(setphonebookentry(1, PE_MEM_PHONE, "New", "2", 0), PE_OK);
     EXPECT_NE(TestHome::readText(statePath()).find("New"), std::string::npos);
 }
@@ -216,9 +210,7 @@ TEST_F(VirtualPhoneTest, PhoneStateUnwritableFolderKeepsThePhoneInMemory) {
     const std::string message = testing::internal::GetCapturedStderr();
     EXPECT_NE(message.find("cannot save"), std::string::npos);
     EXPECT_EQ(message.find("cannot save"), message.rfind("cannot save"));  // said once
-    char name[64], number[64];
-    ASSERT_EQ(getphonebookentry(4, PE_MEM_PHONE, name, 64, number, 64, nullptr), PE_OK);
-    EXPECT_STREQ(name, "Only");
+    EXPECT_EQ(phonebookEntry(4, PE_MEM_PHONE).name, "Only");
 }
 
 TEST_F(VirtualPhoneTest, PhoneStatePathFollowsTheEnvironment) {

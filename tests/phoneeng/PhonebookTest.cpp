@@ -2,31 +2,17 @@
 #include "phone/PhonebookMemory.h"
 
 using namespace phoneeng;
+using virtualtest::Entry;
+using virtualtest::phonebookEntry;
 using virtualtest::VirtualPhoneTest;
 
 namespace {
-
-struct Entry {
-    int16_t code;
-    std::string name, number;
-    int32_t group;
-};
-
-Entry read(int32_t loc, int32_t mem) {
-    Entry e;
-    char name[256], number[256];
-    e.group = -1;
-    e.code = getphonebookentry(loc, mem, name, 256, number, 256, &e.group);
-    e.name = name;
-    e.number = number;
-    return e;
-}
 
 // Reads a memory from location 1 until PE_PAST_END; gives the count of
 // locations, or -1 when another failure comes first.
 int32_t locationsOf(int32_t mem) {
     for (int32_t loc = 1; loc <= 1000; ++loc) {
-        const int16_t code = read(loc, mem).code;
+        const int16_t code = phonebookEntry(loc, mem).code;
         if (code == PE_PAST_END) {
             return loc - 1;
         }
@@ -51,16 +37,16 @@ TEST_F(VirtualPhoneTest, PhonebookEveryMemoryEndsWithPastEnd) {
     EXPECT_EQ(locationsOf(PE_MEM_LAST_DIALLED), 10);
     EXPECT_EQ(locationsOf(PE_MEM_COMBINED), 300);
     for (int32_t bad : {-1, 10, 255, 1000}) {
-        EXPECT_EQ(read(1, bad).code, PE_BAD_ARGUMENT) << bad;
+        EXPECT_EQ(phonebookEntry(1, bad).code, PE_BAD_ARGUMENT) << bad;
     }
-    EXPECT_EQ(read(0, PE_MEM_SIM).code, PE_BAD_ARGUMENT);
-    EXPECT_EQ(read(-3, PE_MEM_SIM).code, PE_BAD_ARGUMENT);
+    EXPECT_EQ(phonebookEntry(0, PE_MEM_SIM).code, PE_BAD_ARGUMENT);
+    EXPECT_EQ(phonebookEntry(-3, PE_MEM_SIM).code, PE_BAD_ARGUMENT);
 }
 
 TEST_F(VirtualPhoneTest, PhonebookSimStartsWithAFewEntriesInGroups) {
     int used = 0, grouped = 0;
     for (int32_t loc = 1; loc <= 100; ++loc) {
-        const Entry e = read(loc, PE_MEM_SIM);
+        const Entry e = phonebookEntry(loc, PE_MEM_SIM);
         ASSERT_EQ(e.code, PE_OK);
         if (e.number.empty()) {
             EXPECT_EQ(e.name, "");
@@ -73,29 +59,23 @@ TEST_F(VirtualPhoneTest, PhonebookSimStartsWithAFewEntriesInGroups) {
     }
     EXPECT_GE(used, 4);
     EXPECT_GE(grouped, 2);
-    EXPECT_EQ(read(1, PE_MEM_OWN_NUMBER).number, "+15555550123");
+    EXPECT_EQ(phonebookEntry(1, PE_MEM_OWN_NUMBER).number, "+15555550123");
 }
 
 TEST_F(VirtualPhoneTest, PhonebookWritesReadBackAndDelete) {
     ASSERT_EQ(setphonebookentry(100, PE_MEM_SIM, "Zoe", "+4412345", 5), PE_OK);
-    Entry e = read(100, PE_MEM_SIM);
-    EXPECT_EQ(e.name, "Zoe");
-    EXPECT_EQ(e.number, "+4412345");
-    EXPECT_EQ(e.group, 5);
-    EXPECT_EQ(read(300, PE_MEM_COMBINED).name, "Zoe");  // the SIM after the phone memory
+    EXPECT_EQ(phonebookEntry(100, PE_MEM_SIM), (Entry{PE_OK, "Zoe", "+4412345", 5}));
+    EXPECT_EQ(phonebookEntry(300, PE_MEM_COMBINED).name, "Zoe");  // the SIM after the phone memory
 
     ASSERT_EQ(setphonebookentry(200, PE_MEM_PHONE, "A twenty byte name!!", "12*#p3", 0), PE_OK);
-    EXPECT_EQ(read(200, PE_MEM_COMBINED).number, "12*#p3");
+    EXPECT_EQ(phonebookEntry(200, PE_MEM_COMBINED).number, "12*#p3");
     ASSERT_EQ(setphonebookentry(5, PE_MEM_COMBINED, "Via combined", "555", 1), PE_OK);
-    EXPECT_EQ(read(5, PE_MEM_PHONE).name, "Via combined");
+    EXPECT_EQ(phonebookEntry(5, PE_MEM_PHONE).name, "Via combined");
 
     ASSERT_EQ(deletephonebookentry(100, PE_MEM_SIM), PE_OK);
-    e = read(100, PE_MEM_SIM);
-    EXPECT_EQ(e.code, PE_OK);
-    EXPECT_EQ(e.number, "");
-    EXPECT_EQ(e.group, 0);
+    EXPECT_EQ(phonebookEntry(100, PE_MEM_SIM), (Entry{PE_OK, "", "", 0}));
     ASSERT_EQ(setphonebookentry(5, PE_MEM_PHONE, "", "", 0), PE_OK);  // clears too
-    EXPECT_EQ(read(5, PE_MEM_PHONE).name, "");
+    EXPECT_EQ(phonebookEntry(5, PE_MEM_PHONE).name, "");
 }
 
 TEST_F(VirtualPhoneTest, PhonebookRefusesWhatAPhoneWouldRefuse) {
@@ -113,7 +93,7 @@ TEST_F(VirtualPhoneTest, PhonebookRefusesWhatAPhoneWouldRefuse) {
     EXPECT_EQ(setphonebookentry(1, PE_MEM_DIALLED, "X", "1", 0), PE_PHONE_ERROR);
     EXPECT_EQ(deletephonebookentry(1, PE_MEM_EMERGENCY), PE_PHONE_ERROR);
     EXPECT_EQ(deletephonebookentry(11, PE_MEM_MISSED), PE_PAST_END);
-    EXPECT_EQ(read(1, PE_MEM_SIM).name, "Alice Baker");  // nothing changed
+    EXPECT_EQ(phonebookEntry(1, PE_MEM_SIM).name, "Alice Baker");  // nothing changed
 
     char small[4], number[4];
     int32_t group = 0;
@@ -129,15 +109,16 @@ TEST_F(VirtualPhoneTest, PhonebookCallListsCloseGapsWhenDeleted) {
         ASSERT_EQ(dialvoice(n), PE_OK);
         ASSERT_EQ(hangup(), PE_OK);
     }
-    EXPECT_EQ(read(1, PE_MEM_DIALLED).number, "5550003");
+    EXPECT_EQ(phonebookEntry(1, PE_MEM_DIALLED).number, "5550003");
     ASSERT_EQ(deletephonebookentry(1, PE_MEM_DIALLED), PE_OK);
-    EXPECT_EQ(read(1, PE_MEM_DIALLED).number, "5550002");
-    EXPECT_EQ(read(3, PE_MEM_DIALLED).number, "");
+    EXPECT_EQ(phonebookEntry(1, PE_MEM_DIALLED).number, "5550002");
+    EXPECT_EQ(phonebookEntry(3, PE_MEM_DIALLED).number, "");
     for (int i = 0; i < 12; ++i) {
         ASSERT_EQ(dialvoice("5550100"), PE_OK);
         ASSERT_EQ(hangup(), PE_OK);
     }
-    EXPECT_EQ(read(10, PE_MEM_DIALLED).number, "5550100");  // the list keeps the newest ten
+    EXPECT_EQ(phonebookEntry(10, PE_MEM_DIALLED).number,
+              "5550100");  // the list keeps the newest ten
 }
 
 TEST_F(VirtualPhoneTest, PhonebookSpeedDials) {

@@ -6,17 +6,11 @@
 #include "VirtualTestSupport.h"
 
 using namespace phoneeng;
+using virtualtest::phonebookEntry;
 using virtualtest::textOf;
 using virtualtest::VirtualPhoneTest;
 
 namespace {
-
-std::string entryNumber(int32_t mem, int32_t loc) {
-    char name[64], number[64];
-    int32_t group = -1;
-    EXPECT_EQ(getphonebookentry(loc, mem, name, 64, number, 64, &group), PE_OK);
-    return number;
-}
 
 std::vector<std::string> logLines() {
     std::vector<std::string> lines;
@@ -36,7 +30,8 @@ TEST_F(VirtualPhoneTest, VirtualIncomingCallRingsUntilAnswered) {
     EXPECT_EQ(incomingevent(), 1);
     EXPECT_EQ(incomingevent(), 0);  // once per call
     EXPECT_EQ(textOf(incoming, 64), "D15555550101");
-    EXPECT_EQ(textOf(incomingname, 64), "Alice Baker");                             // from the SIM
+    EXPECT_EQ(textOf(incomingname, 64), "Alice Baker");  // from the SIM
+    EXPECT_EQ(textOf(getdisplaystatus, 32)[0], '1');     // ringing shows as a call
     EXPECT_EQ(phoneeng_virtual_incoming_call("+15555550102", ""), PE_PHONE_ERROR);  // busy
     ASSERT_EQ(answercall(), PE_OK);
     EXPECT_EQ(textOf(incoming, 64), "");
@@ -44,7 +39,7 @@ TEST_F(VirtualPhoneTest, VirtualIncomingCallRingsUntilAnswered) {
     EXPECT_EQ(textOf(getdisplaystatus, 32)[0], '1');  // the call goes on
     ASSERT_EQ(hangup(), PE_OK);
     EXPECT_EQ(answercall(), PE_PHONE_ERROR);  // nothing rings
-    EXPECT_EQ(entryNumber(PE_MEM_RECEIVED, 1), "+15555550101");
+    EXPECT_EQ(phonebookEntry(1, PE_MEM_RECEIVED).number, "+15555550101");
 }
 
 TEST_F(VirtualPhoneTest, VirtualIncomingCallKeepsAGivenNameAndGoesToMissedWhenRejected) {
@@ -53,7 +48,7 @@ TEST_F(VirtualPhoneTest, VirtualIncomingCallKeepsAGivenNameAndGoesToMissedWhenRe
     EXPECT_EQ(textOf(incomingname, 64), "Stranger");
     ASSERT_EQ(hangup(), PE_OK);
     EXPECT_EQ(textOf(incoming, 64), "");
-    EXPECT_EQ(entryNumber(PE_MEM_MISSED, 1), "5550999");
+    EXPECT_EQ(phonebookEntry(1, PE_MEM_MISSED).number, "5550999");
     EXPECT_EQ(phoneeng_virtual_incoming_call("", ""), PE_BAD_ARGUMENT);
     EXPECT_EQ(phoneeng_virtual_incoming_call("12ab", ""), PE_BAD_ARGUMENT);
     EXPECT_EQ(phoneeng_virtual_incoming_call(nullptr, nullptr), PE_BAD_ARGUMENT);
@@ -70,11 +65,10 @@ TEST_F(VirtualPhoneTest, VirtualDiallingDtmfAndTheDialledList) {
     EXPECT_EQ(dialvoice(""), PE_BAD_ARGUMENT);
     EXPECT_EQ(dialvoice("call me"), PE_BAD_ARGUMENT);
     EXPECT_EQ(dialvoice(nullptr), PE_BAD_ARGUMENT);
-    EXPECT_EQ(entryNumber(PE_MEM_DIALLED, 1), "+15555550103");
-    EXPECT_EQ(entryNumber(PE_MEM_LAST_DIALLED, 1), "+15555550103");
-    char name[64], number[64];
-    ASSERT_EQ(getphonebookentry(1, PE_MEM_DIALLED, name, 64, number, 64, nullptr), PE_OK);
-    EXPECT_STREQ(name, "Carol Diaz");
+    const virtualtest::Entry dialled = phonebookEntry(1, PE_MEM_DIALLED);
+    EXPECT_EQ(dialled.number, "+15555550103");
+    EXPECT_EQ(dialled.name, "Carol Diaz");  // from the SIM
+    EXPECT_EQ(phonebookEntry(1, PE_MEM_LAST_DIALLED).number, "+15555550103");
     const auto log = logLines();
     ASSERT_GE(log.size(), 3u);
     EXPECT_EQ(log[0], "dial +15555550103");
@@ -83,21 +77,23 @@ TEST_F(VirtualPhoneTest, VirtualDiallingDtmfAndTheDialledList) {
 
 TEST_F(VirtualPhoneTest, VirtualKeysTypeDialAnswerAndLock) {
     ASSERT_EQ(sendkeystrokes("5550105s"), PE_OK);  // type and press send
-    EXPECT_EQ(entryNumber(PE_MEM_DIALLED, 1), "5550105");
+    EXPECT_EQ(phonebookEntry(1, PE_MEM_DIALLED).number, "5550105");
     EXPECT_EQ(textOf(getdisplaystatus, 32)[0], '1');
     ASSERT_EQ(sendkeystrokes("E"), PE_OK);
     EXPECT_EQ(textOf(getdisplaystatus, 32)[0], '0');
 
     ASSERT_EQ(phoneeng_virtual_incoming_call("+15555550106", ""), PE_OK);
     ASSERT_EQ(sendkeystrokes("S"), PE_OK);  // answers
-    EXPECT_EQ(entryNumber(PE_MEM_RECEIVED, 1), "+15555550106");
+    EXPECT_EQ(phonebookEntry(1, PE_MEM_RECEIVED).number, "+15555550106");
     ASSERT_EQ(sendkeystrokes("E"), PE_OK);
 
     ASSERT_EQ(sendkeystrokes("12C"), PE_OK);
     EXPECT_EQ(textOf(getdisplaystatus, 32)[5], '1');  // a digit is typed
+    EXPECT_EQ(textOf(getdisplaystatus, 32)[6], '0');
     ASSERT_EQ(sendkeystrokes("K"), PE_OK);
-    EXPECT_EQ(sendkeystrokes("3"), PE_PHONE_ERROR);  // locked
-    ASSERT_EQ(sendkeystrokes("KE"), PE_OK);          // unlock, clear
+    EXPECT_EQ(textOf(getdisplaystatus, 32)[6], '1');  // the keyguard
+    EXPECT_EQ(sendkeystrokes("3"), PE_PHONE_ERROR);   // locked
+    ASSERT_EQ(sendkeystrokes("KE"), PE_OK);           // unlock, clear
     EXPECT_EQ(textOf(getdisplaystatus, 32)[5], '0');
     EXPECT_EQ(sendkeystrokes("12Z"), PE_BAD_ARGUMENT);
     EXPECT_EQ(sendkeystrokes(""), PE_BAD_ARGUMENT);

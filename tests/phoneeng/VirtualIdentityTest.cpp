@@ -106,16 +106,3 @@ TEST_F(VirtualPhoneTest, VirtualTextBuffersAreNeverOverrun) {
     EXPECT_EQ(getimei(buf, -5), PE_BAD_ARGUMENT);
     EXPECT_EQ(getdisplaystatus(nullptr, 32), PE_BAD_ARGUMENT);
 }
-
-TEST_F(VirtualPhoneTest, VirtualDisplayStatusShowsCallsAndTheKeyguard) {
-    std::string status = textOf(getdisplaystatus, 32);
-    ASSERT_GE(status.size(), 7u);
-    EXPECT_EQ(status[0], '0');
-    EXPECT_EQ(status[6], '0');
-    ASSERT_EQ(sendkeystrokes("K"), PE_OK);
-    EXPECT_EQ(textOf(getdisplaystatus, 32)[6], '1');
-    ASSERT_EQ(phoneeng_virtual_incoming_call("+15555550101", ""), PE_OK);
-    EXPECT_EQ(textOf(getdisplaystatus, 32)[0], '1');
-    ASSERT_EQ(hangup(), PE_OK);
-    EXPECT_EQ(textOf(getdisplaystatus, 32)[0], '0');
-}

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -74,6 +75,27 @@ inline std::u16string messageText16(int32_t box, int32_t n) {
         out.push_back(static_cast<char16_t>(buf[i]));
     }
     return out;
+}
+
+// One phonebook entry as the call set reads it, with the call's code.
+struct Entry {
+    int16_t code = 0;
+    std::string name, number;
+    int32_t group = -1;
+    bool operator==(const Entry &) const = default;
+};
+
+inline void PrintTo(const Entry &e, std::ostream *os) {
+    *os << e.code << " \"" << e.name << "\" \"" << e.number << "\" " << e.group;
+}
+
+inline Entry phonebookEntry(int32_t loc, int32_t mem) {
+    Entry e;
+    char name[256] = "", number[256] = "";
+    e.code = getphonebookentry(loc, mem, name, 256, number, 256, &e.group);
+    e.name = name;
+    e.number = number;
+    return e;
 }
 
 }  // namespace virtualtest

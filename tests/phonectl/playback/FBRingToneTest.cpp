@@ -1,42 +1,95 @@
 // FBRingTone against the recording fake engine: every member by typed call
-// and by DISPID, the engine calls with their argument widths, which members
-// store the engine's code, and playback through the object.
+// and by DISPID (the engine calls with their argument widths, which members
+// store the engine's code), and playback through the object.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "FakeEngine.h"
+#include "../ControlTestSupport.h"
 #include "PlayRTone.h"
 #include "RecordingPlaybackOutput.h"
 #include "WavFile.h"
 #include "velkor17/FBRingTone.h"
-#include "velkor17/VelkorError.h"
 
-using fakeengine::Lines;
-using velkor17::DispatchKind;
 using velkor17::RecordingPlaybackOutput;
-using velkor17::VelkorError;
 
 namespace {
 
-constexpr qint32 kLastError = 0x68030011;
-constexpr qint32 kReadFile = 0x60030014;
-constexpr qint32 kWriteFile = 0x60030015;
-constexpr qint32 kUpload = 0x60030016;
-constexpr qint32 kNoteStyle = 0x68030010;
-constexpr qint32 kDefStyle = 0x6803000F;
-constexpr qint32 kNote = 0x6803000E;
-constexpr qint32 kNotes = 0x6803000D;
-constexpr qint32 kTempo = 0x6803000C;
-constexpr qint32 kName = 0x6803000B;
-constexpr qint32 kSendAsSMS = 0x60030017;
 constexpr qint32 kPlay = 0x60030018;
 constexpr qint32 kStopPlayback = 0x60030019;
 
-constexpr auto Method = DispatchKind::Method;
-constexpr auto Get = DispatchKind::PropertyGet;
-constexpr auto Put = DispatchKind::PropertyPut;
+using RT = FBRingTone;
+using M = Member<RT>;
+
+// LastError before each case; a case that stores no code leaves it.
+constexpr qint16 kEarlier = 9;
+
+const std::vector<M> &rows() {
+    static const std::vector<M> all = {
+        M("LastError", 0x68030011, Get, {}, {}, {}, v(kEarlier),
+          [](RT &t) { return t.LastError(); }),
+        M(stores(8), "ReadFile", 0x60030014, Method, {"/tmp/a.txt"},
+          {Reply("ringtone_readfile").result(8)}, {R"(ringtone_readfile("/tmp/a.txt"))"},
+          QVariant(), [](RT &t) { t.ReadFile("/tmp/a.txt"); }),
+        M(stores(0), "WriteFile", 0x60030015, Method, {"b.txt"}, {},
+          {R"(ringtone_writefile("b.txt"))"}, QVariant(), [](RT &t) { t.WriteFile("b.txt"); }),
+        M(stores(1), "Upload", 0x60030016, Method, {3}, {Reply("ringtone_upload").result(1)},
+          {"ringtone_upload(3)"}, QVariant(), [](RT &t) { t.Upload(3); }),
+        M(stores(0), "UploadToTheDefaultPlace", 0x60030016, Method, {}, {}, {"ringtone_upload(0)"},
+          QVariant(), [](RT &t) { t.Upload(); }),
+        M("NoteStyle", 0x68030010, Get, {4}, {Reply("ringtone_getstyle").result(2)},
+          {"ringtone_getstyle(4)"}, v<qint32>(fbRingtoneStyleStaccato),
+          [](RT &t) { return t.NoteStyle(4); }),
+        M("DefStyleIsTheFirstNotesStyle", 0x6803000F, Get, {},
+          {Reply("ringtone_getstyle").result(1)}, {"ringtone_getstyle(0)"},
+          v<qint32>(fbRingtoneStyleContinuous), [](RT &t) { return t.DefStyle(); }),
+        M("DefStyleLetGoesAs32BitsAndKeepsNoCode", 0x6803000F, Put, {70000},
+          {Reply("ringtone_setdefstyle").result(6)}, {"ringtone_setdefstyle(70000)"}, QVariant(),
+          [](RT &t) { t.setDefStyle(fbRingtoneStyle(70000)); }),
+        M(stores(0), "NoteGet", 0x6803000E, Get, {3}, {Reply("ringtone_getnote").text(0, "8A#5.")},
+          {"ringtone_getnote(3, buf)"}, v(QStringLiteral("8A#5.")),
+          [](RT &t) { return t.Note(3); }),
+        M(stores(6), "NoteGetFailed", 0x6803000E, Get, {2}, {Reply("ringtone_getnote").result(6)},
+          {"ringtone_getnote(2, buf)"}, v(QString()), [](RT &t) { return t.Note(2); }),
+        M(stores(6), "NoteLet", 0x6803000E, Put, {5, "16P"}, {Reply("ringtone_setnote").result(6)},
+          {R"(ringtone_setnote(5, "16P"))"}, QVariant(), [](RT &t) { t.setNote(5, "16P"); }),
+        M(stores(0), "NoteLetLeavesTheIndexToTheEngine", 0x6803000E, Put, {-1, "4C2"}, {},
+          {R"(ringtone_setnote(-1, "4C2"))"}, QVariant(), [](RT &t) { t.setNote(-1, "4C2"); }),
+        M("Notes", 0x6803000D, Get, {}, {Reply("ringtone_getnotes").result(12)},
+          {"ringtone_getnotes()"}, v<qint16>(12), [](RT &t) { return t.Notes(); }),
+        M(stores(6), "NotesLet", 0x6803000D, Put, {32767}, {Reply("ringtone_setnotes").result(6)},
+          {"ringtone_setnotes(32767)"}, QVariant(), [](RT &t) { t.setNotes(32767); }),
+        M("Tempo", 0x6803000C, Get, {}, {Reply("ringtone_gettempo").result(160)},
+          {"ringtone_gettempo()"}, v<qint16>(160), [](RT &t) { return t.Tempo(); }),
+        M(stores(6), "TempoLet", 0x6803000C, Put, {-5}, {Reply("ringtone_settempo").result(6)},
+          {"ringtone_settempo(-5)"}, QVariant(), [](RT &t) { t.setTempo(-5); }),
+        M(stores(6), "Name", 0x6803000B, Get, {},
+          {Reply("ringtone_getname").result(6).text(0, "Mambo")}, {"ringtone_getname(buf)"},
+          v(QStringLiteral("Mambo")), [](RT &t) { return t.Name(); }),
+        M(stores(9), "NameLet", 0x6803000B, Put, {"Axel F"}, {Reply("ringtone_setname").result(9)},
+          {R"(ringtone_setname("Axel F"))"}, QVariant(), [](RT &t) { t.setName("Axel F"); }),
+        M(stores(2), "SendAsSMS", 0x60030017, Method, {"+4912345"},
+          {Reply("ringtone_sendsms").result(2)}, {R"(ringtone_sendsms("+4912345"))"}, QVariant(),
+          [](RT &t) { t.SendAsSMS("+4912345"); }),
+    };
+    return all;
+}
+
+class RingToneMembers : public MemberTest<RT> {
+protected:
+    void SetUp() override {
+        MemberTest<RT>::SetUp();
+        fakeengine::answer("ringtone_readfile").result(kEarlier);
+        tone.ReadFile(QStringLiteral("x"));
+        fakeengine::reset();
+        object = &tone;
+        earlier = kEarlier;
+    }
+    FBRingTone tone;
+};
+
+MEMBER_TESTS(RingToneMembers, rows());
 
 class RingToneTest : public ::testing::Test {
 protected:
@@ -67,95 +120,6 @@ private:
 };
 
 }  // namespace
-
-TEST_F(RingToneTest, FileTransferAndSendMembersStoreTheEngineCode) {
-    fakeengine::answer("ringtone_readfile").result(8);
-    tone.ReadFile("/tmp/a.txt");
-    EXPECT_EQ(tone.LastError(), 8);
-    fakeengine::answer("ringtone_writefile").result(0);
-    tone.invoke(kWriteFile, Method, {"/tmp/b.txt"});
-    EXPECT_EQ(tone.LastError(), 0);
-    fakeengine::answer("ringtone_upload").result(1);
-    tone.Upload();
-    EXPECT_EQ(tone.invoke(kLastError, Get).value<qint16>(), 1);
-    tone.invoke(kUpload, Method, {3});
-    tone.invoke(kUpload, Method);
-    fakeengine::answer("ringtone_sendsms").result(2);
-    tone.invoke(kSendAsSMS, Method, {"+4912345"});
-    EXPECT_EQ(tone.LastError(), 2);
-    tone.invoke(kReadFile, Method, {"c.txt"});
-    EXPECT_EQ(fakeengine::calls(),
-              (Lines{"ringtone_readfile(\"/tmp/a.txt\")", "ringtone_writefile(\"/tmp/b.txt\")",
-                     "ringtone_upload(0)", "ringtone_upload(3)", "ringtone_upload(0)",
-                     "ringtone_sendsms(\"+4912345\")", "ringtone_readfile(\"c.txt\")"}));
-}
-
-TEST_F(RingToneTest, NoteAndNameReadsReplaceLastErrorOtherReadsDoNot) {
-    fakeengine::answer("ringtone_readfile").result(7);
-    tone.ReadFile("x");
-    fakeengine::answer("ringtone_getnotes").result(12);
-    fakeengine::answer("ringtone_gettempo").result(160);
-    fakeengine::answer("ringtone_getstyle").result(2);
-    EXPECT_EQ(tone.Notes(), 12);
-    EXPECT_EQ(tone.invoke(kTempo, Get).value<qint16>(), 160);
-    EXPECT_EQ(tone.NoteStyle(4), fbRingtoneStyleStaccato);
-    EXPECT_EQ(tone.LastError(), 7);
-
-    fakeengine::answer("ringtone_getnote").result(0).text(0, "8A#5.");
-    EXPECT_EQ(tone.Note(3), "8A#5.");
-    EXPECT_EQ(tone.LastError(), 0);
-    tone.ReadFile("x");  // default answer 0
-    fakeengine::answer("ringtone_getname").result(6).text(0, "Mambo");
-    EXPECT_EQ(tone.invoke(kName, Get).toString(), "Mambo");
-    EXPECT_EQ(tone.LastError(), 6);
-    fakeengine::answer("ringtone_getnote").result(6);
-    tone.invoke(kNote, Get, {2});
-    EXPECT_EQ(tone.LastError(), 6);
-
-    EXPECT_EQ(fakeengine::calls(),
-              (Lines{"ringtone_readfile(\"x\")", "ringtone_getnotes()", "ringtone_gettempo()",
-                     "ringtone_getstyle(4)", "ringtone_getnote(3, buf)", "ringtone_readfile(\"x\")",
-                     "ringtone_getname(buf)", "ringtone_getnote(2, buf)"}));
-}
-
-TEST_F(RingToneTest, DefStyleAndNoteStyleZeroAskTheSameQuestion) {
-    fakeengine::byDefault("ringtone_getstyle").result(1);
-    EXPECT_EQ(tone.DefStyle(), fbRingtoneStyleContinuous);
-    EXPECT_EQ(tone.invoke(kDefStyle, Get).value<qint32>(), 1);
-    EXPECT_EQ(tone.invoke(kNoteStyle, Get, {0}).value<qint32>(), 1);
-    EXPECT_EQ(fakeengine::calls(),
-              (Lines{"ringtone_getstyle(0)", "ringtone_getstyle(0)", "ringtone_getstyle(0)"}));
-}
-
-TEST_F(RingToneTest, SettersAndWhichOfThemStoreTheCode) {
-    fakeengine::byDefault("ringtone_setdefstyle").result(6);
-    tone.setDefStyle(fbRingtoneStyleStaccato);
-    EXPECT_EQ(tone.LastError(), 0);        // DefStyle keeps no code
-    tone.invoke(kDefStyle, Put, {70000});  // a style goes as 32 bits
-
-    fakeengine::answer("ringtone_setnote").result(6);
-    tone.setNote(5, "16P");
-    EXPECT_EQ(tone.LastError(), 6);
-    tone.invoke(kNote, Put, {-1, "4C2"});
-    EXPECT_EQ(tone.LastError(), 0);
-    fakeengine::answer("ringtone_setnotes").result(6);
-    tone.invoke(kNotes, Put, {32767});
-    EXPECT_EQ(tone.LastError(), 6);
-    fakeengine::answer("ringtone_settempo").result(6);
-    tone.setTempo(-5);
-    EXPECT_EQ(tone.LastError(), 6);
-    tone.invoke(kTempo, Put, {125});
-    EXPECT_EQ(tone.LastError(), 0);
-    fakeengine::answer("ringtone_setname").result(9);
-    tone.invoke(kName, Put, {"Axel F"});
-    EXPECT_EQ(tone.LastError(), 9);
-
-    EXPECT_EQ(fakeengine::calls(),
-              (Lines{"ringtone_setdefstyle(2)", "ringtone_setdefstyle(70000)",
-                     "ringtone_setnote(5, \"16P\")", "ringtone_setnote(-1, \"4C2\")",
-                     "ringtone_setnotes(32767)", "ringtone_settempo(-5)", "ringtone_settempo(125)",
-                     "ringtone_setname(\"Axel F\")"}));
-}
 
 TEST_F(RingToneTest, PlayWalksTheEngineNotesWithTheirStyles) {
     script({"4C2", "8A5.", "S", "4H5"}, 120, {0, 2, 1});

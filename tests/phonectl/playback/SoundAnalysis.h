@@ -15,9 +15,6 @@ constexpr double kRate = velkor17::SampleSink::kSampleRate;
 inline qsizetype samplesOf(double ms) {
     return qsizetype(std::llround(ms * kRate / 1000.0));
 }
-inline double msOf(qsizetype samples) {
-    return double(samples) * 1000.0 / kRate;
-}
 
 // Runs [begin, end) of samples that are not exactly zero.
 inline std::vector<std::pair<qsizetype, qsizetype>> soundingRuns(const std::vector<qint16> &s) {
