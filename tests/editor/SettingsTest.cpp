@@ -188,10 +188,12 @@ FileTypeInfo firstRunRecord(const QString &extension, const QString &program) {
 class FileAssociationTest : public ::testing::Test {
 protected:
     QString package() const {
-        return QString::fromUtf8(fileBytes(MimePackagePath(data, QStringLiteral("GlyphsmithImageFile"))));
+        return QString::fromUtf8(
+            fileBytes(MimePackagePath(data, QStringLiteral("GlyphsmithImageFile"))));
     }
     QString entry() const {
-        return QString::fromUtf8(fileBytes(DesktopEntryPath(data, QStringLiteral("GlyphsmithImageFile"))));
+        return QString::fromUtf8(
+            fileBytes(DesktopEntryPath(data, QStringLiteral("GlyphsmithImageFile"))));
     }
     QTemporaryDir dir;
     QString data = dir.path() + QStringLiteral("/share");
