@@ -1,9 +1,11 @@
-// The shape rasterisers and the view-coordinate roundings, checked against
-// slow obvious versions and by their properties.
+// The shape rasterisers, the flood fill, the view-coordinate roundings and
+// the whole-logo flips and inverse, checked against slow obvious versions
+// and by their properties.
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <random>
 #include <set>
@@ -11,12 +13,14 @@
 #include <utility>
 
 #include "PixelCheck.h"
+#include "canvas/FloodFill.h"
+#include "canvas/LogoTransforms.h"
 #include "canvas/ShapeRaster.h"
 #include "canvas/ViewRounding.h"
 #include "document/LogoDocument.h"
 
 using namespace glyphsmith;
-using glyphsmith::test::everyPixel;
+using namespace glyphsmith::test;
 
 namespace {
 
@@ -232,6 +236,169 @@ TEST(EllipseRasterTest, HugeRadiiStayQuick) {
     QImage img = blank();
     drawEllipse(img, QPoint(40, 24), EllipseRadii{1e12, 1e12}, kInk, kInk);
     EXPECT_EQ(inked(img).size(), 84u * 48u);
+}
+
+// Each transform against its definition over several logo sizes, the part
+// of the picture outside the logo left alone; done twice, the original.
+TEST(LogoTransformTest, FlipsMirrorAndInverseTurnsTheLogoAndTwiceGiveTheOriginal) {
+    using Transform = void (*)(LogoDocument &, int, int);
+    std::mt19937 rng(1);
+    std::bernoulli_distribution ink(0.4);
+    for (const QSize s : {QSize(72, 14), QSize(72, 28), QSize(84, 48), QSize(5, 3), QSize(1, 1)}) {
+        const auto inLogo = [&](int x, int y) { return x < s.width() && y < s.height(); };
+        const std::pair<Transform, std::function<bool(const LogoDocument &, int, int)>> ops[] = {
+            {&flipLogoHorizontal,
+             [&](const LogoDocument &d, int x, int y) {
+                 return d.isPixelSet(inLogo(x, y) ? s.width() - 1 - x : x, y);
+             }},
+            {&flipLogoVertical,
+             [&](const LogoDocument &d, int x, int y) {
+                 return d.isPixelSet(x, inLogo(x, y) ? s.height() - 1 - y : y);
+             }},
+            {&invertLogo, [&](const LogoDocument &d, int x,
+                              int y) { return d.isPixelSet(x, y) != inLogo(x, y); }},
+        };
+        for (const auto &[op, expected] : ops) {
+            LogoDocument doc;
+            forEachPixel(QRect(0, 0, 84, 48),
+                         [&](int x, int y) { doc.setPixel(x, y, ink(rng) ? kInk : kPaper); });
+            const LogoDocument before = doc;
+            op(doc, s.width(), s.height());
+            ASSERT_TRUE(everyPixel([&](int x, int y) {
+                return doc.isPixelSet(x, y) == expected(before, x, y) &&
+                       (doc.preview().pixel(x, y) == kInk) == expected(before, x, y);
+            })) << s.width()
+                << "x" << s.height();
+            op(doc, s.width(), s.height());
+            ASSERT_TRUE(everyPixel([&](int x, int y) {
+                return doc.preview().pixel(x, y) == before.preview().pixel(x, y) &&
+                       doc.isPixelSet(x, y) == before.isPixelSet(x, y);
+            })) << s.width()
+                << "x" << s.height() << " twice";
+        }
+    }
+}
+
+TEST(LogoTransformTest, OnlyExactBlackCountsAsSet) {
+    LogoDocument doc;
+    doc.setPixel(0, 0, 0xFF010101);  // very dark grey
+    doc.setPixel(1, 0, kInk);
+    flipLogoHorizontal(doc, 72, 14);
+    EXPECT_EQ(doc.preview().pixel(71, 0), kPaper);
+    EXPECT_EQ(doc.preview().pixel(70, 0), kInk);
+    LogoDocument inverse;
+    inverse.setPixel(3, 3, 0xFF010101);
+    invertLogo(inverse, 72, 14);
+    EXPECT_EQ(inverse.preview().pixel(3, 3), kInk);
+}
+
+TEST(LogoTransformTest, TheLibrarysSizeIsUsedOnlyWhenItAnsweredSensibly) {
+    const QSize kind(72, 14);
+    EXPECT_EQ(usableLogoSize(QSize(72, 28), 0, kind), QSize(72, 28));
+    EXPECT_EQ(usableLogoSize(QSize(84, 48), 0, kind), QSize(84, 48));
+    EXPECT_EQ(usableLogoSize(QSize(72, 28), 3, kind), kind);
+    EXPECT_EQ(usableLogoSize(QSize(0, 0), 0, kind), kind);
+    EXPECT_EQ(usableLogoSize(QSize(85, 14), 0, kind), kind);
+    EXPECT_EQ(usableLogoSize(QSize(72, -1), 0, kind), kind);
+}
+
+QImage noise(std::mt19937 &rng, double density) {
+    QImage img(84, 48, QImage::Format_RGB32);
+    std::bernoulli_distribution ink(density);
+    forEachPixel(img.rect(), [&](int x, int y) { img.setPixel(x, y, ink(rng) ? kInk : kPaper); });
+    return img;
+}
+
+// Slow version: grow the marked area one neighbour at a time until nothing
+// changes.
+QImage slowFill(QImage img, QPoint seed, QRgb fill, QRect bounds) {
+    bounds = bounds.intersected(img.rect());
+    if (!bounds.contains(seed) || img.pixel(seed) == fill) {
+        return img;
+    }
+    const QRgb target = img.pixel(seed);
+    std::vector<char> mark(static_cast<size_t>(img.width() * img.height()), 0);
+    const auto at = [&](int x, int y) -> char & { return mark[y * img.width() + x]; };
+    at(seed.x(), seed.y()) = 1;
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (int y = bounds.top(); y <= bounds.bottom(); ++y) {
+            for (int x = bounds.left(); x <= bounds.right(); ++x) {
+                if (at(x, y) || img.pixel(x, y) != target) {
+                    continue;
+                }
+                const bool touches =
+                    (x > bounds.left() && at(x - 1, y)) || (x < bounds.right() && at(x + 1, y)) ||
+                    (y > bounds.top() && at(x, y - 1)) || (y < bounds.bottom() && at(x, y + 1));
+                if (touches) {
+                    at(x, y) = 1;
+                    grew = true;
+                }
+            }
+        }
+    }
+    forEachPixel(img.rect(), [&](int x, int y) {
+        if (at(x, y)) {
+            img.setPixel(x, y, fill);
+        }
+    });
+    return img;
+}
+
+int differing(const QImage &a, const QImage &b) {
+    int n = 0;
+    forEachPixel(a.rect(), [&](int x, int y) { n += a.pixel(x, y) != b.pixel(x, y); });
+    return n;
+}
+
+TEST(FloodFillTest, MatchesTheSlowVersionOnRandomPictures) {
+    std::mt19937 rng(42);
+    std::uniform_int_distribution<int> xs(0, 83), ys(0, 47);
+    const QRect bounds[] = {QRect(0, 0, 84, 48), QRect(0, 0, 72, 14), QRect(0, 0, 72, 28),
+                            QRect(10, 5, 30, 20)};
+    for (int i = 0; i < 300; ++i) {
+        const QImage before = noise(rng, 0.25 + 0.1 * (i % 4));
+        const QPoint seed(xs(rng), ys(rng));
+        const QRect &b = bounds[i % 4];
+        const QRgb fill = (i % 3 == 0) ? 0xFF3366AA : (before.pixel(seed) == kInk ? kPaper : kInk);
+        QImage fast = before;
+        const int painted = floodFill(fast, seed, fill, b);
+        const QImage slow = slowFill(before, seed, fill, b);
+        ASSERT_EQ(fast, slow) << "picture " << i;
+        ASSERT_EQ(painted, differing(before, fast)) << "picture " << i;
+        // never beyond the bounds, never a pixel of another colour
+        ASSERT_TRUE(everyPixel([&](int x, int y) {
+            return fast.pixel(x, y) == before.pixel(x, y) ||
+                   (b.contains(x, y) && before.pixel(x, y) == before.pixel(seed));
+        })) << "picture "
+            << i;
+    }
+}
+
+TEST(FloodFillTest, ASecondFillPaintsNothingAndOnlyFourNeighboursJoin) {
+    std::mt19937 rng(5);
+    QImage noisy = noise(rng, 0.3);
+    noisy.setPixel(40, 20, kPaper);
+    EXPECT_GT(floodFill(noisy, QPoint(40, 20), 0xFF123456, noisy.rect()), 0);
+    EXPECT_EQ(floodFill(noisy, QPoint(40, 20), 0xFF123456, noisy.rect()), 0);
+    QImage img(5, 5, QImage::Format_RGB32);
+    img.fill(kInk);
+    // a diagonal of clear pixels: none touches another by an edge
+    for (int i = 0; i < 5; ++i) {
+        img.setPixel(i, i, kPaper);
+    }
+    EXPECT_EQ(floodFill(img, QPoint(2, 2), kInk, img.rect()), 1);
+}
+
+TEST(FloodFillTest, RefusesSeedsOutsideAndOtherPictureFormats) {
+    QImage img(10, 10, QImage::Format_RGB32);
+    img.fill(kPaper);
+    EXPECT_EQ(floodFill(img, QPoint(-1, 0), kInk, img.rect()), 0);
+    EXPECT_EQ(floodFill(img, QPoint(10, 0), kInk, img.rect()), 0);
+    EXPECT_EQ(floodFill(img, QPoint(8, 8), kInk, QRect(0, 0, 5, 5)), 0);
+    QImage mono(10, 10, QImage::Format_Mono);
+    EXPECT_EQ(floodFill(mono, QPoint(1, 1), kInk, mono.rect()), 0);
+    EXPECT_EQ(floodFill(img, QPoint(1, 1), kInk, QRect(0, 0, 100, 100)), 100);
 }
 
 }  // namespace

@@ -58,29 +58,12 @@ protected:
         const ToolDef *def = w().currentToolDef();
         return def ? QString::fromLatin1(def->button) : QString();
     }
-    bool lineDragging() { return tool<LineTool>() && tool<LineTool>()->dragging(); }
-    bool penDown() { return tool<PencilTool>() && tool<PencilTool>()->penDown(); }
 
     bool set(int x, int y) { return doc().isPixelSet(x, y); }
-    // Set pixels of the preview (picture) inside the rectangle.
-    int countSet(const QRect &r) {
-        int n = 0;
-        forEachPixel(
-            r, [&](int x, int y) { n += doc().preview().pixel(x, y) == LogoDocument::kSetColor; });
-        return n;
-    }
-    int countSetEverywhere() { return countSet(QRect(0, 0, 84, 48)); }
-    void setPixels(const QRect &r) {
-        forEachPixel(r, [&](int x, int y) { doc().setPixel(x, y, LogoDocument::kSetColor); });
-    }
-    // Whether the preview and the view agree on every pixel of the logo
-    // (outside it the view is not rebuilt by the release's clean-up).
-    ::testing::AssertionResult viewMatchesPicture() {
-        return everyPixel(QRect(0, 0, doc().logoWidth(), doc().logoHeight()), [&](int x, int y) {
-            return (doc().preview().pixel(x, y) == LogoDocument::kSetColor) ==
-                   doc().isPixelSet(x, y);
-        });
-    }
+    int countSet(const QRect &r) { return test::countSet(doc(), r); }
+    int countSetEverywhere() { return test::countSet(doc()); }
+    void setPixels(const QRect &r) { test::setPixels(doc(), r); }
+    ::testing::AssertionResult viewMatchesPicture() { return test::viewMatchesPicture(doc()); }
 };
 
 }  // namespace glyphsmith::test

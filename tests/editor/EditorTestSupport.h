@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTime>
@@ -83,7 +85,12 @@ public:
 
     // Writes a settings file holding the given "RunStatus" lines (so that no
     // first run happens).
-    void writeSettings(const QStringList &lines) const;
+    void writeSettings(const QStringList &lines) const {
+        QDir().mkpath(QFileInfo(env.paths.settingsFile).absolutePath());
+        QFile f(env.paths.settingsFile);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[RunStatus]\n" + lines.join(QLatin1Char('\n')).toUtf8() + '\n');
+    }
 
     QTemporaryDir dir;
     QString root;

@@ -34,17 +34,24 @@ public:
         return *this;
     }
 
+    // The next modal window, which must be a T, has `act` done to it.
+    template <class T>
+    ModalScript &on(std::function<void(T *)> act) {
+        return then([act](QWidget *w) {
+            if (auto *t = qobject_cast<T *>(w)) {
+                act(t);
+                return;
+            }
+            ADD_FAILURE() << "unexpected modal window " << w->metaObject()->className();
+            static_cast<QDialog *>(w)->reject();
+        });
+    }
+
     // The next file dialog gets `path` typed in and accepted; `check` first
     // looks at the dialog.
     ModalScript &chooseFile(const QString &path,
                             std::function<void(QFileDialog *)> check = nullptr) {
-        return then([path, check](QWidget *w) {
-            auto *dialog = qobject_cast<QFileDialog *>(w);
-            if (!dialog) {
-                ADD_FAILURE() << "expected a file dialog, got " << w->metaObject()->className();
-                static_cast<QDialog *>(w)->reject();
-                return;
-            }
+        return on<QFileDialog>([path, check](QFileDialog *dialog) {
             if (check) {
                 check(dialog);
             }
@@ -61,23 +68,14 @@ public:
 
     // The next modal dialog is cancelled.
     ModalScript &cancel() {
-        return then([](QWidget *w) {
-            if (auto *d = qobject_cast<QDialog *>(w)) {
-                d->reject();
-            }
-        });
+        return on<QDialog>([](QDialog *d) { d->reject(); });
     }
 
     // The next message box is answered with `button`.
     ModalScript &press(QMessageBox::StandardButton button) {
-        return then([button](QWidget *w) {
-            auto *box = qobject_cast<QMessageBox *>(w);
-            if (!box || !box->button(button)) {
-                ADD_FAILURE() << "expected a message box with that button";
-                static_cast<QDialog *>(w)->reject();
-                return;
-            }
-            box->button(button)->click();
+        return on<QMessageBox>([button](QMessageBox *box) {
+            EXPECT_NE(box->button(button), nullptr);
+            box->button(button) ? box->button(button)->click() : box->reject();
         });
     }
 

@@ -1,5 +1,6 @@
 // Open, Save and Save As on the real main window, the dialogs answered from
-// a timer, with no phone attached.
+// a timer, with no phone attached; a save on a full disk; and the logo file
+// named on the command line, opened during start-up.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -7,12 +8,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <optional>
+#include <tuple>
 
+#include "../common/FileSizeLimit.h"
 #include "FileDialogScript.h"
 #include "FileTestSupport.h"
 #include "MainWindowTest.h"
 #include "PixelCheck.h"
 #include "document/LogoKind.h"
+#include "files/GspFormat.h"
 #include "files/LogoFileFilters.h"
 #include "velkor17/FBLogo.h"
 #include "velkor17/VelkorControl.h"
@@ -76,7 +82,7 @@ TEST_F(FileTest, TheDialogsOfferTheFormatsWithTheKindsPreselected) {
     });
     w().cmdOpen_Click();
     EXPECT_TRUE(script.done());
-    EXPECT_EQ(setPixelCount(doc(), 72, 28), 1);
+    EXPECT_EQ(countSet(doc()), 1);
     EXPECT_FALSE(doc().isModified());
     EXPECT_TRUE(shown().empty());
 }
@@ -93,24 +99,16 @@ TEST_F(FileTest, UndoAfterTheFirstEditGoesBackToTheOpenedLogoNotTheOneBefore) {
     EXPECT_EQ(doc().preview(), opened);
 }
 
-TEST_F(FileTest, GspWithMissingLinesStopsQuietlyKeepingTheRowsRead) {
-    ASSERT_TRUE(writeBytes(in("short.GSP"), QByteArray(72, '1') + "\r\n" + QByteArray(72, '1')));
-    w().optPicture_Click();
-    drawPattern(doc(), randomPattern(72, 28, 5));
-    const QImage before = doc().preview().copy();
-    doc().setPath(in("earlier.GSP"));
-    doc().setModified(true);
-    openFile(in("short.GSP"));
-    EXPECT_EQ(setPixelCount(doc(), 72, 2), 0);
-    EXPECT_TRUE(everyPixel(QRect(0, 2, 72, 26), [&](int x, int y) {
-        return doc().preview().pixel(x, y) == before.pixel(x, y);
+TEST_F(FileTest, AFileOfAnotherKindOpensInTheKindBeingEditedAndItsSize) {
+    const Pattern boot = randomPattern(84, 48, 12);
+    writeLogoFile(in("boot.NSL"), fbStartupLogo, boot);
+    openFile(in("boot.NSL"));
+    EXPECT_EQ(doc().kind(), kOperatorLogo);
+    EXPECT_TRUE(everyPixel([&](int x, int y) {
+        const bool inLogo = x < 72 && y < 14;  // the view outside it is not rebuilt
+        const bool set = inLogo && boot.at(x, y);
+        return (!inLogo || doc().isPixelSet(x, y) == set) && previewSet(doc(), x, y) == set;
     }));
-    EXPECT_EQ(doc().path(), in("earlier.GSP"));
-    EXPECT_TRUE(doc().isModified());
-    EXPECT_TRUE(shown().empty());
-}
-
-TEST_F(FileTest, OperatorFileOpenedInTheCallerGroupKindStaysACallerGroupLogo) {
     const Pattern p = randomPattern(72, 14, 11);
     writeLogoFile(in("net.NOL"), fbOperatorLogo, p, QStringLiteral("244 05"));
     w().optCallerGroup_Click();
@@ -123,53 +121,33 @@ TEST_F(FileTest, OperatorFileOpenedInTheCallerGroupKindStaysACallerGroupLogo) {
     EXPECT_EQ(doc().kind(), kCallerGroupLogo);
     EXPECT_EQ(w().ui().Velk->Logo()->LogoType(), fbCallerLogo);
     EXPECT_TRUE(canvasShows(doc(), p));
-    EXPECT_EQ(doc().preview().pixel(80, 40), LogoDocument::kClearColor);
+    EXPECT_FALSE(previewSet(doc(), 80, 40));
     EXPECT_EQ(doc().path(), in("net.NOL"));
     EXPECT_EQ(w().ui().lblPath->text(), in("net.NOL"));
     EXPECT_TRUE(doc().isModified());  // opening a logo-object file leaves it
 }
 
-TEST_F(FileTest, StartupFileOpenedInTheOperatorKindIsCutToItsSize) {
-    const Pattern p = randomPattern(84, 48, 12);
-    writeLogoFile(in("boot.NSL"), fbStartupLogo, p);
-    openFile(in("boot.NSL"));
-    EXPECT_EQ(doc().kind(), kOperatorLogo);
-    EXPECT_TRUE(everyPixel([&](int x, int y) {
-        const bool set = x < 72 && y < 14 && p.at(x, y);
-        const bool inLogo = x < 72 && y < 14;  // the view outside it is not rebuilt
-        return (!inLogo || doc().isPixelSet(x, y) == set) &&
-               (doc().preview().pixel(x, y) == LogoDocument::kSetColor) == set;
-    }));
-}
-
-TEST_F(FileTest, FailedReadChangesNothingAndSaysSo) {
+TEST_F(FileTest, AFailedReadOrACancelledDialogChangesNothing) {
     ASSERT_TRUE(writeBytes(in("bad.NOL"), "this is not a logo"));
     drawPattern(doc(), randomPattern(72, 14, 13));
     const QImage before = doc().preview().copy();
     doc().setPath(in("known.NOL"));
     doc().setModified(true);
-    openFile(in("bad.NOL"));
+    ModalScript script;
+    script.chooseFile(in("bad.NOL")).cancel().cancel();
+    w().mnuOpen_Click();
     ASSERT_EQ(shown().size(), 1u);
     EXPECT_EQ(shown()[0].text, "Problem reading image file");
-    EXPECT_EQ(doc().preview(), before);
     EXPECT_EQ(doc().path(), in("known.NOL"));
-    EXPECT_TRUE(doc().isModified());
-}
-
-TEST_F(FileTest, CancelledDialogsEndTheCommandsSilently) {
-    drawPattern(doc(), randomPattern(72, 14, 15));
-    const QImage before = doc().preview().copy();
-    doc().setModified(true);
-    ModalScript script;
-    script.cancel().cancel();
+    doc().setPath(QString());
     w().mnuOpen_Click();
-    w().mnuSave_Click();
+    w().mnuSave_Click();  // the cancels end the commands silently
     EXPECT_TRUE(script.done());
-    EXPECT_TRUE(shown().empty());
+    EXPECT_EQ(shown().size(), 1u);
     EXPECT_EQ(doc().preview(), before);
     EXPECT_TRUE(doc().path().isEmpty());
     EXPECT_TRUE(doc().isModified());
-    EXPECT_TRUE(QDir(logos).entryList(QDir::Files).isEmpty());
+    EXPECT_EQ(QDir(logos).entryList(QDir::Files), QStringList{"bad.NOL"});
 }
 
 TEST_F(FileTest, SaveWritesToAKnownNameAndSaveAsAlwaysAsks) {
@@ -284,10 +262,7 @@ class RoundTripTest : public FileTest,
 
 TEST_P(RoundTripTest, SavedLogoOpensAgainPixelForPixel) {
     const auto [kind, name] = GetParam();
-    void (FrmMain::*const switchTo[])() = {&FrmMain::optOperator_Click,
-                                           &FrmMain::optCallerGroup_Click,
-                                           &FrmMain::optPicture_Click, &FrmMain::optStartup_Click};
-    (w().*switchTo[kind])();
+    choose(kind);
     const Pattern p = patternForKind(kind, 100 + kind);
     drawPattern(doc(), p);
     doc().setModified(true);
@@ -300,7 +275,7 @@ TEST_P(RoundTripTest, SavedLogoOpensAgainPixelForPixel) {
     ASSERT_TRUE(QFileInfo::exists(saved)) << saved.toStdString();
 
     w().mnuNew_Click();
-    ASSERT_EQ(setPixelCount(doc(), p.width, p.height), 0);
+    ASSERT_EQ(countSet(doc()), 0);
     openFile(saved);
     EXPECT_TRUE(canvasShows(doc(), p));
     EXPECT_EQ(doc().path(), saved);
@@ -311,5 +286,123 @@ INSTANTIATE_TEST_SUITE_P(EveryFormat, RoundTripTest,
                          ::testing::Values(std::pair{0, "op"}, std::pair{1, "group"},
                                            std::pair{2, "picture"}, std::pair{3, "boot"},
                                            std::pair{0, "op.NLM"}, std::pair{3, "boot.nlm"}));
+
+// The disk filling half-way through the file, or no temporary file beside it
+// (a name so long that no temporary name fits the file system; a read-only
+// folder fails the same way): the earlier file stays whole, the user is told,
+// and the document stays modified so that nothing is lost.
+TEST_F(FileTest, SaveOnAFullDiskKeepsTheOldFileAndSaysSo) {
+    // A picture message goes through the editor's own writer, the others
+    // through the engine's.
+    const QString longStem(246, QLatin1Char('n'));
+    const std::tuple<QString, LogoKind, rlim_t> kinds[] = {
+        {"full.gsp", kPictureMessage, 100},
+        {"full.nol", kOperatorLogo, 100},
+        {longStem + ".GSP", kPictureMessage, RLIM_INFINITY},
+        {longStem + ".NOL", kOperatorLogo, RLIM_INFINITY},
+    };
+    for (const auto &[name, kind, room] : kinds) {
+        SCOPED_TRACE(name.right(8).toStdString());
+        home.messages->shown.clear();
+        choose(kind);
+        const QString path = in(name);
+        ASSERT_TRUE(writeBytes(path, "earlier contents"));
+        doc().setPath(path);
+        drawPattern(doc(), patternForKind(doc().kind(), 3));
+        doc().setModified(true);
+        std::optional<FileSizeLimit> full(std::in_place, room);
+        w().mnuSave_Click();
+        full.reset();
+        EXPECT_EQ(fileBytes(path), "earlier contents");
+        EXPECT_EQ(QDir(logos).entryList(QDir::Files | QDir::Hidden).size(), 1);
+        EXPECT_TRUE(doc().isModified());
+        ASSERT_EQ(shown().size(), 1u);
+        EXPECT_EQ(shown()[0].text, "Problem saving image file");
+
+        if (room != RLIM_INFINITY) {
+            w().mnuSave_Click();  // room again
+            EXPECT_FALSE(doc().isModified());
+            EXPECT_GT(fileBytes(path).size(), 100);
+        }
+        QFile::remove(path);
+    }
+}
+
+class CommandLineOpenTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        home.writeSettings({QStringLiteral("DefaultLogo=Startup Logo")});
+        QDir().mkpath(folder);
+    }
+    QString in(const QString &name) const { return folder + QLatin1Char('/') + name; }
+    const std::vector<ScriptedMessages::Shown> &shown() const { return home.messages->shown; }
+    // Starts a new window with the file `name` on the command line.
+    FrmMain &startWith(const QString &name) {
+        window_.reset();
+        home.messages->shown.clear();
+        commandLine = in(name);
+        return start();
+    }
+
+    QString folder = home.root + QStringLiteral("/files");
+};
+
+TEST_F(CommandLineOpenTest, ExtensionInAnyCaseChoosesTheKindAndItsReaderReadsThePathWhole) {
+    const struct {
+        const char *name;
+        fbLogoType type;  // fbNoLogo: the editor's own GSP text
+        LogoKind kind;
+        const char *option;
+    } cases[] = {{"pic.nLm", fbPictureMessage, kPictureMessage, "optPicture"},
+                 {"op.nol", fbOperatorLogo, kOperatorLogo, "optOperator"},
+                 {"group.NGG", fbCallerLogo, kCallerGroupLogo, "optCallerGroup"},
+                 {"my boot logo.Nsl", fbStartupLogo, kStartupLogo, "optStartup"},
+                 {"message.gsp", fbNoLogo, kPictureMessage, "optPicture"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const Pattern p = patternForKind(c.kind, 40 + c.kind);
+        if (c.type == fbNoLogo) {
+            ASSERT_TRUE(writeBytes(in(c.name),
+                                   encodeGsp(72, 28, [&](int x, int y) { return p.at(x, y); })));
+        } else {
+            writeLogoFile(in(c.name), c.type, p);
+        }
+        FrmMain &w = startWith(c.name);
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_TRUE(shown().empty());
+        EXPECT_EQ(w.document().kind(), c.kind);
+        EXPECT_TRUE(child<QRadioButton>(c.option)->isChecked());
+        EXPECT_TRUE(canvasShows(w.document(), p));
+        EXPECT_EQ(w.document().path(), commandLine);
+        EXPECT_EQ(w.ui().lblPath->text(), commandLine);
+        EXPECT_FALSE(w.document().isModified());
+    }
+}
+
+TEST_F(CommandLineOpenTest, UnreadableFileSaysSoAndClosesTheWindow) {
+    ASSERT_TRUE(writeBytes(in("broken.NOL"), "not a logo at all"));
+    for (const char *name : {"broken.NOL", "missing.NSL", "missing.GSP"}) {
+        SCOPED_TRACE(name);
+        FrmMain &w = startWith(QString::fromLatin1(name));
+        ASSERT_EQ(shown().size(), 1u);
+        EXPECT_EQ(shown()[0].text, "Problem reading image file");
+        EXPECT_FALSE(w.isVisible());
+    }
+}
+
+TEST_F(CommandLineOpenTest, OtherExtensionReadsNothingAndShowsThePath) {
+    commandLine = in("picture.bmp");
+    ASSERT_TRUE(writeBytes(commandLine, "BM"));
+    FrmMain &w = window();
+    w.document().setPixel(2, 2, LogoDocument::kSetColor);
+    w.startUp();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(shown().empty());
+    // the command line chose no kind: the operator kind, not the setting's
+    EXPECT_EQ(w.document().kind(), kOperatorLogo);
+    EXPECT_EQ(w.ui().lblPath->text(), commandLine);
+    EXPECT_TRUE(w.document().path().isEmpty());
+    EXPECT_EQ(countSet(w.document()), 0);
+}
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QRandomGenerator>
 #include <vector>
 
+#include "PixelCheck.h"
 #include "document/LogoDocument.h"
 #include "document/LogoKind.h"
 #include "velkor17/FBLogo.h"
@@ -20,6 +21,7 @@ struct Pattern {
     int height = 0;
     std::vector<bool> set;
     bool at(int x, int y) const { return set[std::size_t(y * width + x)]; }
+    QRect area() const { return QRect(0, 0, width, height); }
 };
 
 inline Pattern randomPattern(int width, int height, quint32 seed) {
@@ -37,37 +39,16 @@ inline Pattern patternForKind(int kind, quint32 seed) {
 }
 
 inline void drawPattern(LogoDocument &doc, const Pattern &p) {
-    for (int y = 0; y < p.height; ++y) {
-        for (int x = 0; x < p.width; ++x) {
-            doc.setPixel(x, y, p.at(x, y) ? LogoDocument::kSetColor : LogoDocument::kClearColor);
-        }
-    }
+    forEachPixel(p.area(), [&](int x, int y) {
+        doc.setPixel(x, y, p.at(x, y) ? LogoDocument::kSetColor : LogoDocument::kClearColor);
+    });
 }
 
-// Compares the canvas (view cell centres and preview) with the pattern.
+// Compares the canvas (view cells and picture) with the pattern.
 inline ::testing::AssertionResult canvasShows(const LogoDocument &doc, const Pattern &p) {
-    for (int y = 0; y < p.height; ++y) {
-        for (int x = 0; x < p.width; ++x) {
-            if (doc.isPixelSet(x, y) != p.at(x, y)) {
-                return ::testing::AssertionFailure() << "view pixel " << x << "," << y;
-            }
-            const bool previewSet = doc.preview().pixel(x, y) == LogoDocument::kSetColor;
-            if (previewSet != p.at(x, y)) {
-                return ::testing::AssertionFailure() << "preview pixel " << x << "," << y;
-            }
-        }
-    }
-    return ::testing::AssertionSuccess();
-}
-
-inline int setPixelCount(const LogoDocument &doc, int width, int height) {
-    int n = 0;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            n += doc.isPixelSet(x, y) ? 1 : 0;
-        }
-    }
-    return n;
+    return everyPixel(p.area(), [&](int x, int y) {
+        return doc.isPixelSet(x, y) == p.at(x, y) && previewSet(doc, x, y) == p.at(x, y);
+    });
 }
 
 // Writes `p` as a logo of `type` through the engine's codecs (the format
@@ -76,13 +57,9 @@ inline void writeLogoFile(const QString &path, fbLogoType type, const Pattern &p
                           const QString &netCode = QString()) {
     FBLogo logo;
     logo.setLogoType(type);
-    ASSERT_EQ(logo.Width(), p.width);
-    ASSERT_EQ(logo.Height(), p.height);
-    for (int y = 0; y < p.height; ++y) {
-        for (int x = 0; x < p.width; ++x) {
-            logo.setPixel(qint16(x), qint16(y), p.at(x, y) ? 0 : 1);
-        }
-    }
+    ASSERT_EQ(QSize(logo.Width(), logo.Height()), QSize(p.width, p.height));
+    forEachPixel(p.area(),
+                 [&](int x, int y) { logo.setPixel(qint16(x), qint16(y), p.at(x, y) ? 0 : 1); });
     if (!netCode.isEmpty()) {
         logo.setNetCode(netCode);
     }
@@ -90,11 +67,7 @@ inline void writeLogoFile(const QString &path, fbLogoType type, const Pattern &p
     ASSERT_EQ(logo.LastError(), 0) << path.toStdString();
     // the engine's logo no longer holds the pattern: a later read must come
     // from the file
-    for (int y = 0; y < p.height; ++y) {
-        for (int x = 0; x < p.width; ++x) {
-            logo.setPixel(qint16(x), qint16(y), 1);
-        }
-    }
+    forEachPixel(p.area(), [&](int x, int y) { logo.setPixel(qint16(x), qint16(y), 1); });
 }
 
 inline QByteArray fileBytes(const QString &path) {

@@ -1,7 +1,10 @@
+// The main window's start-up and shut-down, its controls and its clock.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -9,16 +12,19 @@
 #include <QRadioButton>
 #include <QSet>
 #include <QTimer>
+#include <functional>
 
-#include "MainWindowTest.h"
+#include "DrawWindowTest.h"
+#include "FileDialogScript.h"
+#include "FileTestSupport.h"
 #include "PixelCheck.h"
 #include "canvas/ZoomView.h"
 #include "document/LogoKind.h"
+#include "shell/FrmBackground.h"
 #include "velkor17/VelkorControl.h"
 
 using namespace glyphsmith;
-using glyphsmith::test::everyPixel;
-using glyphsmith::test::MainWindowTest;
+using namespace glyphsmith::test;
 
 namespace {
 
@@ -125,6 +131,90 @@ TEST_F(MainWindowTest, ViewMenuRunsTheKindSwitch) {
     EXPECT_EQ(w.document().kind(), 0);
     // the kind options and the cut/copy options are separate choices
     EXPECT_TRUE(w.ui().OptCut->isChecked());
+}
+
+using ShutdownTest = DrawWindowTest;
+
+TEST_F(ShutdownTest, OnlyAModifiedLogoIsAskedForAndEveryAnswerCloses) {
+    window_->ui().mnuExit->trigger();
+    EXPECT_TRUE(home.messages->shown.empty()) << "unmodified: no question";
+    EXPECT_FALSE(window_->isVisible());
+    for (const bool yes : {false, true}) {  // Yes with Save As cancelled closes too
+        home.messages->shown.clear();
+        window_.reset();
+        start().document().setModified(true);
+        home.messages->answers = {yes};
+        ModalScript script;
+        if (yes) {
+            script.cancel();
+        }
+        EXPECT_TRUE(window_->close());
+        EXPECT_TRUE(script.done());
+        ASSERT_EQ(home.messages->shown.size(), 1u);
+        EXPECT_EQ(home.messages->shown[0].text, QStringLiteral("Save current edited logo?"));
+        EXPECT_FALSE(window_->isVisible());
+    }
+}
+
+TEST_F(ShutdownTest, ShutdownRunsOnceDeletesTheScratchBitmapAndClosesTheEditorsWindows) {
+    const QString scratch = home.env.paths.scratchBitmap();
+    QDir().mkpath(QFileInfo(scratch).absolutePath());
+    ASSERT_TRUE(writeBytes(scratch, "BM"));
+    FrmBackground background;
+    QWidget splash, unrelated;
+    splash.setObjectName(QStringLiteral("frmSplash"));
+    unrelated.setObjectName(QStringLiteral("somethingElse"));
+    for (QWidget *other : {static_cast<QWidget *>(&background), &splash, &unrelated}) {
+        other->show();
+    }
+    doc().setModified(true);
+    w().close();
+    w().close();
+    EXPECT_FALSE(QFileInfo::exists(scratch));
+    EXPECT_EQ(home.messages->shown.size(), 1u);
+    EXPECT_FALSE(background.isVisible());
+    EXPECT_FALSE(splash.isVisible());
+    EXPECT_TRUE(unrelated.isVisible());
+}
+
+// A close that arrives while a handler lets window messages run (the
+// reconnect guard on a dead link) waits for the handler: the window is never
+// deleted under it, and closes afterwards.
+TEST(ShutdownDuringHandlerTest, TheWindowOutlivesItsOwnHandlers) {
+    using Run = std::function<void(FrmMain &)>;
+    const std::pair<const char *, Run> handlers[] = {
+        {"start-up", [](FrmMain &w) { w.startUp(); }},
+        {"New", [](FrmMain &w) { w.ui().cmdNew->click(); }},
+        {"Open", [](FrmMain &w) { w.ui().mnuOpen->trigger(); }},
+        {"Save", [](FrmMain &w) { w.ui().CmdSave->click(); }},
+        {"Download", [](FrmMain &w) { w.ui().cmdDownload->click(); }},
+        {"Upload", [](FrmMain &w) { w.ui().cmdUpload->click(); }},
+        {"Restart", [](FrmMain &w) { w.ui().mnuRestart->trigger(); }},
+    };
+    EditorHome home;
+    home.writeSettings({});
+    for (const auto &[name, run] : handlers) {
+        auto *w = new FrmMain(home.env);
+        w->setAttribute(Qt::WA_DeleteOnClose);
+        QPointer<FrmMain> alive(w);
+        if (std::string(name) != "start-up") {
+            w->startUp();
+            w->ui().cmdUpload->setEnabled(true);  // as a capability gate would leave them
+            w->ui().cmdDownload->setEnabled(true);
+        }
+        ModalScript script;  // the file dialogs of Open and Save
+        script.cancel();
+        QMetaObject::invokeMethod(
+            w, [w] { w->close(); }, Qt::QueuedConnection);
+        run(*w);
+        ASSERT_TRUE(alive) << name << ": deleted under its own handler";
+        for (int i = 0; i < 20 && alive; ++i) {
+            QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        EXPECT_FALSE(alive) << name << ": the close was lost";
+        delete alive.data();
+    }
 }
 
 }  // namespace

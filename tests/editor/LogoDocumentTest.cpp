@@ -8,8 +8,7 @@
 #include "document/LogoKind.h"
 
 using namespace glyphsmith;
-using glyphsmith::test::everyPixel;
-using glyphsmith::test::forEachPixel;
+using namespace glyphsmith::test;
 
 namespace {
 
@@ -21,22 +20,16 @@ bool isGridPoint(int x, int y) {
     return x % 6 == 0 || y % 6 == 0;
 }
 
-TEST(LogoDocumentTest, BlankCanvasIsClearWithTheGridOnEveryMultipleOfSix) {
+TEST(LogoDocumentTest, ABlankCanvasHasTheGridAndAPixelFillsTheInsideOfItsCell) {
     LogoDocument doc;
-    const QRect view(0, 0, LogoDocument::kViewWidth, LogoDocument::kViewHeight);
-    EXPECT_TRUE(everyPixel(view, [&](int x, int y) {
-        return doc.view().pixel(x, y) == (isGridPoint(x, y) ? kGrid : kClear);
-    }));
     EXPECT_EQ(doc.preview().size(), QSize(84, 48));
     EXPECT_TRUE(everyPixel([&](int x, int y) { return doc.preview().pixel(x, y) == kClear; }));
-}
-
-TEST(LogoDocumentTest, SettingAPixelFillsTheInsideOfItsCellAndThePreviewPixel) {
-    LogoDocument doc;
     doc.setPixel(71, 13, kBlack);
-    EXPECT_EQ(doc.preview().pixel(71, 13), kBlack);
+    EXPECT_EQ(countSet(doc), 1);
+    EXPECT_TRUE(previewSet(doc, 71, 13));
     // cell of (71, 13): 426..431 x 78..83; its inside 427..431 x 79..83
-    EXPECT_TRUE(everyPixel(QRect(QPoint(426, 78), QPoint(432, 84)), [&](int x, int y) {
+    const QRect view(0, 0, LogoDocument::kViewWidth, LogoDocument::kViewHeight);
+    EXPECT_TRUE(everyPixel(view, [&](int x, int y) {
         const bool inside = x >= 427 && x <= 431 && y >= 79 && y <= 83;
         return doc.view().pixel(x, y) == (inside ? kBlack : (isGridPoint(x, y) ? kGrid : kClear));
     }));
@@ -81,7 +74,7 @@ TEST(LogoDocumentTest, ListenersHearOfChangesAndOfTheFlagAndACopyHasNone) {
     EXPECT_EQ(modified.count(), 3);
 }
 
-TEST(LogoDocumentTest, OnlyExactBlackAtTheCellCentreReadsAsSet) {
+TEST(LogoDocumentTest, OnlyExactBlackAtTheCellCentreReadsAsSetAndPixelsOutsideAreIgnored) {
     LogoDocument doc;
     doc.setPixel(3, 4, qRgb(1, 1, 1));  // very dark grey from an imported picture
     EXPECT_FALSE(doc.isPixelSet(3, 4));
@@ -90,20 +83,14 @@ TEST(LogoDocumentTest, OnlyExactBlackAtTheCellCentreReadsAsSet) {
     // only the centre counts
     doc.view().setPixel(cellReadPoint(3, 4), qRgb(0, 0, 1));
     EXPECT_FALSE(doc.isPixelSet(3, 4));
-    doc.setPixel(5, 5, kClear);
     doc.view().setPixel(cellBox(5, 5).topLeft(), kBlack);
     EXPECT_FALSE(doc.isPixelSet(5, 5));
-}
-
-TEST(LogoDocumentTest, PixelsOutsideThePictureAreIgnored) {
-    LogoDocument doc;
-    const QImage before = doc.view();
+    const QImage before = doc.view().copy();
     for (const QPoint p : {QPoint(-1, 0), QPoint(0, -1), QPoint(84, 0), QPoint(0, 48)}) {
         doc.setPixel(p.x(), p.y(), kBlack);
+        EXPECT_FALSE(doc.isPixelSet(p.x(), p.y()));
     }
     EXPECT_EQ(doc.view(), before);
-    EXPECT_FALSE(doc.isPixelSet(84, 0));
-    EXPECT_FALSE(doc.isPixelSet(-1, -1));
 }
 
 // RedrawCanvas against the obvious cell-by-cell construction.

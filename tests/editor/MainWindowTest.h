@@ -21,6 +21,13 @@ protected:
         window().startUp();
         return *window_;
     }
+    // Runs the option button handler of logo kind `kind`.
+    void choose(int kind) {
+        void (FrmMain::*const handlers[])() = {
+            &FrmMain::optOperator_Click, &FrmMain::optCallerGroup_Click, &FrmMain::optPicture_Click,
+            &FrmMain::optStartup_Click};
+        (window().*handlers[kind])();
+    }
     template <typename T>
     T *child(const char *name) {
         T *w = window().findChild<T *>(QString::fromLatin1(name));

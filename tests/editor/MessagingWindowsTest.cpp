@@ -4,18 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest/QTest>
-#include <dlfcn.h>
 
 #include "FileDialogScript.h"
 #include "FileTestSupport.h"
 #include "MainWindowTest.h"
+#include "PixelCheck.h"
+#include "VirtualPhoneState.h"
 #include "phone/FrmPhoneBook.h"
 #include "phone/FrmPhoneInfo.h"
 #include "phone/FrmSendLogo.h"
@@ -32,27 +32,6 @@ using namespace glyphsmith::test;
 
 namespace {
 
-// Runs `act` on the next modal window, which must be a T.
-template <typename T>
-ModalScript::Step on(std::function<void(T *)> act) {
-    return [act](QWidget *modal) {
-        auto *w = qobject_cast<T *>(modal);
-        ASSERT_NE(w, nullptr) << modal->metaObject()->className();
-        act(w);
-    };
-}
-
-// The engine keeps one virtual phone per process: a phone of an earlier test
-// (in its folder, gone by now) is replaced by one in this test's folder.
-void freshVirtualPhone() {
-    if (void *engine = dlopen("libphoneeng.so", RTLD_NOW | RTLD_NOLOAD)) {
-        if (auto reload = reinterpret_cast<int16_t (*)()>(dlsym(engine, "phoneeng_virtual_reload"))) {
-            reload();
-        }
-        dlclose(engine);
-    }
-}
-
 class MessagingTest : public MainWindowTest {
 protected:
     void SetUp() override {
@@ -67,40 +46,25 @@ protected:
     QString lastMessage() const {
         return home.messages->shown.empty() ? QString() : home.messages->shown.back().text;
     }
-    // The fields of the virtual phone's saved records of one kind.
-    QList<QStringList> records(const QString &kind) const {
-        QFile f(home.root + QStringLiteral("/virtual/virtual-phone.state"));
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-        QList<QStringList> out;
-        for (const QByteArray &line : f.readAll().split('\n')) {
-            const QStringList fields = QString::fromUtf8(line).split(QLatin1Char('\t'));
-            if (fields.front() == kind) {
-                out << fields.mid(1);
-            }
-        }
-        return out;
-    }
     QString own;
 };
 
-TEST_F(MessagingTest, StartupLogosAreRefusedWithoutADialog) {
+TEST_F(MessagingTest, EachLogoKindSentToTheOwnNumberArrivesAsTheSameLogoButStartupLogos) {
     w().optStartup_Click();
-    ModalScript script;
-    w().cmdSendLogo_Click();
-    EXPECT_EQ(script.shown(), 0);
+    {
+        ModalScript refused;
+        w().cmdSendLogo_Click();
+        EXPECT_EQ(refused.shown(), 0);
+    }
     EXPECT_EQ(lastMessage(), "Sorry, Nokia phones cannot send startup logos");
-}
-
-TEST_F(MessagingTest, EachLogoKindSentToTheOwnNumberArrivesAsTheSameLogo) {
-    void (FrmMain::*const kinds[])() = {&FrmMain::optOperator_Click,
-                                        &FrmMain::optCallerGroup_Click, &FrmMain::optPicture_Click};
+    home.messages->shown.clear();
     for (int kind = 0; kind < 3; ++kind) {
-        (w().*kinds[kind])();
+        choose(kind);
         const Pattern p = patternForKind(kind, 40 + kind);
         drawPattern(w().document(), p);
         w().ui().txtNetCode->setText(QStringLiteral("244 05"));
         ModalScript script;
-        script.then(on<FrmSendLogo>([&](FrmSendLogo *d) {
+        script.on<FrmSendLogo>([&](FrmSendLogo *d) {
             d->cmdSend->click();  // no number: nothing happens
             EXPECT_TRUE(home.messages->shown.empty());
             d->txtNumber->setText(own);
@@ -108,7 +72,7 @@ TEST_F(MessagingTest, EachLogoKindSentToTheOwnNumberArrivesAsTheSameLogo) {
             EXPECT_TRUE(d->isVisible()) << "a sent logo leaves its dialog open";
             EXPECT_EQ(d->picReal->size(), QSize(p.width, p.height));
             d->cmdCancel->click();
-        }));
+        });
         w().cmdSendLogo_Click();
         ASSERT_TRUE(script.done());
         EXPECT_EQ(lastMessage(), "SMS message sent");
@@ -117,11 +81,9 @@ TEST_F(MessagingTest, EachLogoKindSentToTheOwnNumberArrivesAsTheSameLogo) {
         logo->setLogoType(fbNoLogo);
         ASSERT_TRUE(logo->GetLastReceived()) << kind;
         EXPECT_EQ(logo->LogoType(), fbLogoTypeForKind(LogoKind(kind)));
-        for (int y = 0; y < p.height; ++y) {
-            for (int x = 0; x < p.width; ++x) {
-                ASSERT_EQ(logo->Pixel(x, y) == 0, p.at(x, y)) << kind << ": " << x << "," << y;
-            }
-        }
+        EXPECT_TRUE(everyPixel(QRect(0, 0, p.width, p.height), [&](int x, int y) {
+            return (logo->Pixel(x, y) == 0) == p.at(x, y);
+        })) << kind;
     }
 }
 
@@ -129,7 +91,7 @@ TEST_F(MessagingTest, AFlashMessageArrivesAsClassZeroWithTheReportAskedFor) {
     FBSmsBox *reports = w().ui().Velk->SMS()->DeliveryNotifications();
     const int reportsBefore = reports->Count();
     ModalScript script;
-    script.then(on<FrmSendSms>([&](FrmSendSms *d) {
+    script.on<FrmSendSms>([&](FrmSendSms *d) {
         EXPECT_EQ(d->txtMessageCntr->text(), w().ui().Velk->SMS()->SMSMessageCenter());
         d->txtMessage->setPlainText(QStringLiteral("Flash"));
         d->chkFlash->setChecked(true);
@@ -139,13 +101,13 @@ TEST_F(MessagingTest, AFlashMessageArrivesAsClassZeroWithTheReportAskedFor) {
         EXPECT_TRUE(d->isVisible());
         d->txtNumber->setText(own);
         d->cmdSend->click();
-    }));
+    });
     w().ui().mnuSendText->trigger();
     ASSERT_TRUE(script.done());
     EXPECT_EQ(script.unexpected(), 0) << "a sent message closes its dialog";
     EXPECT_EQ(lastMessage(), "SMS message sent");
     QStringList arrived;  // the newest in the inbox: box, encoding, read, class, ...
-    for (const QStringList &sms : records("sms")) {
+    for (const QStringList &sms : virtualPhoneRecords("sms")) {
         arrived = sms.front() == "13" ? sms : arrived;
     }
     EXPECT_EQ(arrived.mid(0, 4), (QStringList{"13", "0", "0", "0"}));
@@ -170,21 +132,21 @@ TEST_F(MessagingTest, DefaultAsksThePhoneOnlyWhileNoCentreIsKnown) {
 
 TEST_F(MessagingTest, StartupTextReachesThePhone) {
     ModalScript script;
-    script.then(on<FrmStartupText>([](FrmStartupText *d) {
+    script.on<FrmStartupText>([](FrmStartupText *d) {
         d->txtStartupText->setText(QStringLiteral("Hello there"));
         d->cmdOK->click();
-    }));
+    });
     w().cmdStartupText_Click();
     EXPECT_EQ(script.unexpected(), 0);
     EXPECT_EQ(lastMessage(), "Succesfully Changed");
-    EXPECT_EQ(records("startup-text"), QList<QStringList>{{"Hello there"}});
+    EXPECT_EQ(virtualPhoneRecords("startup-text"), QList<QStringList>{{"Hello there"}});
 }
 
-TEST_F(MessagingTest, ASimOf97UsedLocationsListsThemWithItsCapacity) {
+TEST_F(MessagingTest, ASimOf97UsedLocationsListsThemWithItsCapacityAndCancelPicksNothing) {
     for (qint16 i = 1; i <= 100; ++i) {
         if (i != 10 && i != 50 && i != 99) {
             w().ui().Velk->PhoneBook(i)->WriteData(QStringLiteral("N%1").arg(i),
-                                              QStringLiteral("555%1").arg(i), i % 3);
+                                                   QStringLiteral("555%1").arg(i), i % 3);
         }
     }
     FrmPhoneBook d(w().ui().Velk, w().sharedValues(), {});
@@ -198,31 +160,28 @@ TEST_F(MessagingTest, ASimOf97UsedLocationsListsThemWithItsCapacity) {
     emit d.lstPhonebook->itemDoubleClicked(d.lstPhonebook->item(1));
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_EQ(w().sharedValues().sPhonebookNumber, "5552");
-}
-
-TEST_F(MessagingTest, CancelStopsTheReadingWithNothingPicked) {
-    w().sharedValues().sPhonebookNumber = QStringLiteral("old");
-    FrmPhoneBook d(w().ui().Velk, w().sharedValues(), {});
-    QTimer::singleShot(0, d.cmdCancel, &QPushButton::click);
-    d.ReadPhonebook();
-    EXPECT_EQ(d.lstPhonebook->count(), 0);
-    EXPECT_EQ(d.result(), QDialog::Rejected);
+    // Cancel stops the reading with nothing picked
+    FrmPhoneBook cancelled(w().ui().Velk, w().sharedValues(), {});
+    QTimer::singleShot(0, cancelled.cmdCancel, &QPushButton::click);
+    cancelled.ReadPhonebook();
+    EXPECT_EQ(cancelled.lstPhonebook->count(), 0);
+    EXPECT_EQ(cancelled.result(), QDialog::Rejected);
     EXPECT_TRUE(w().sharedValues().sPhonebookNumber.isEmpty());
 }
 
 TEST_F(MessagingTest, APhonebookPickGoesIntoTheSendDialog) {
     const QString second = w().ui().Velk->PhoneBook(2)->Number();
     ModalScript script;
-    script.then(on<FrmSendSms>([&](FrmSendSms *d) {
+    script.on<FrmSendSms>([&](FrmSendSms *d) {
         d->cmdGetPhoneNum->click();
         EXPECT_EQ(d->txtNumber->text(), second);
         d->cmdCancel->click();
-    }));
-    script.then(on<FrmPhoneBook>([](FrmPhoneBook *d) {
+    });
+    script.on<FrmPhoneBook>([](FrmPhoneBook *d) {
         d->Timer1_Timer();
         d->lstPhonebook->setCurrentRow(1);
         d->cmdOK->click();
-    }));
+    });
     w().cmdSendSms_Click();
     EXPECT_TRUE(script.done());
     EXPECT_EQ(script.unexpected(), 0);
@@ -234,13 +193,13 @@ TEST_F(MainWindowTest, WithoutAPhoneNothingClaimsSuccess) {
     home.writeSettings({});
     start();
     ModalScript script;
-    script.then(on<FrmStartupText>([this](FrmStartupText *d) {
+    script.on<FrmStartupText>([this](FrmStartupText *d) {
         d->cmdOK->click();
         EXPECT_EQ(home.messages->shown.back().text,
                   "Problems Changing Startup Text. Check Connection");
         EXPECT_TRUE(d->isVisible());
         d->cmdCancel->click();
-    }));
+    });
     window().cmdStartupText_Click();
     EXPECT_TRUE(script.done());
     FrmPhoneInfo info(window().ui().Velk);

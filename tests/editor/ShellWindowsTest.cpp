@@ -1,21 +1,35 @@
+// The splash, the help window, the options dialog, the single-instance
+// lock, and the program itself started as a process on the offscreen
+// platform.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include "EditorTestSupport.h"
 #include "MainWindowTest.h"
+#include "shell/FrmMain.h"
+#include "shell/FrmOptions.h"
 #include "shell/FrmSplash.h"
 #include "shell/HelpWindow.h"
+#include "shell/Settings.h"
 #include "shell/SingleInstance.h"
 
 using namespace glyphsmith;
-using glyphsmith::test::MainWindowTest;
+using namespace glyphsmith::test;
 
 namespace {
 
@@ -105,6 +119,128 @@ TEST(SingleInstanceTest, KeysDifferPerSettingsFileAndAreFreeAgainWhenTheFirstEnd
     }
     SingleInstance next(key);
     EXPECT_TRUE(next.claim());
+}
+
+TEST(ProgramTest, SecondStartActivatesTheFirstAndEnds) {
+    const QString program = QStringLiteral(GLYPHSMITH_BINARY_DIR "/bin/glyphsmith");
+    if (!QFileInfo(program).isExecutable()) {
+        GTEST_SKIP() << "the program is not built";
+    }
+    EditorHome home;  // HOME and the XDG folders point into it
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("GLYPHSMITH_PORT"), home.env.portOverride);
+    const QString key = SingleInstance::keyForSettings(home.env.paths.settingsFile);
+    QProcess first, second;
+    first.setProcessEnvironment(env);
+    second.setProcessEnvironment(env);
+    first.setProcessChannelMode(QProcess::ForwardedChannels);
+    first.start(program, {});
+    const auto firstListens = [&] {
+        QLocalSocket socket;
+        socket.connectToServer(key);
+        return socket.waitForConnected(200);
+    };
+    const bool listening = first.waitForStarted(10000) && QTest::qWaitFor(firstListens, 20000);
+    EXPECT_TRUE(listening);
+    if (listening) {
+        second.start(program, {});
+        EXPECT_TRUE(second.waitForFinished(20000));
+        EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(second.exitCode(), 0);
+        EXPECT_EQ(first.state(), QProcess::Running);
+    }
+    first.terminate();
+    if (!first.waitForFinished(5000)) {
+        first.kill();
+        first.waitForFinished(5000);
+    }
+    // what the ended program leaves behind
+    QFile::remove(QDir::tempPath() + u'/' + key + QStringLiteral(".lock"));
+    QLocalServer::removeServer(key);
+}
+
+class FrmOptionsTest : public ::testing::Test {
+protected:
+    QString setting(const char *key) {
+        return ReadSetting(home.env.paths.settingsFile, QStringLiteral("RunStatus"),
+                           QString::fromLatin1(key), QStringLiteral("<missing>"));
+    }
+    template <class T = QComboBox>
+    static T *in(const FrmOptions &dialog, const char *name) {
+        return dialog.findChild<T *>(QString::fromLatin1(name));
+    }
+    QStringList items(QComboBox *box) {
+        QStringList list;
+        for (int i = 0; i < box->count(); ++i) {
+            list << box->itemText(i);
+        }
+        return list;
+    }
+
+    EditorHome home;
+    FixedPorts ports{{QStringLiteral("COM1"), QStringLiteral("COM2")}};
+};
+
+TEST_F(FrmOptionsTest, PortListHasTheSettingFirstThenEveryFreePortThenTheVirtualPhone) {
+    home.writeSettings(
+        {QStringLiteral("ComPort=COM2"), QStringLiteral("DefaultLogo=Startup Logo")});
+    FrmOptions dialog(home.env.paths.settingsFile, &ports);
+    auto *port = in(dialog, "cmbPort");
+    auto *screens = in(dialog, "cmbLogoScreens");
+    ASSERT_TRUE(port && screens);
+    EXPECT_EQ(items(port), (QStringList{"COM2", "COM1", "COM2", "VIRTUAL"}));
+    EXPECT_EQ(port->currentText(), QStringLiteral("COM2"));
+    EXPECT_TRUE(port->isEditable());
+    EXPECT_EQ(items(screens), (QStringList{"Operator Logo", "CallerGroup Logo",
+                                           "PictureMessage Logo", "Startup Logo"}));
+    EXPECT_EQ(screens->currentText(), QStringLiteral("Startup Logo"));
+    EXPECT_TRUE(screens->isEditable());
+    EXPECT_EQ(ports.calls, 1);
+}
+
+TEST_F(FrmOptionsTest, OkWritesOnlyNonEmptyTextsAndStoresTheChoices) {
+    home.writeSettings(
+        {QStringLiteral("ComPort=COM2"), QStringLiteral("DefaultLogo=Operator Logo")});
+    FrmOptions dialog(home.env.paths.settingsFile, &ports);
+    in(dialog, "cmbPort")->setEditText(QString());
+    in(dialog, "cmbLogoScreens")->setEditText(QStringLiteral("startup"));
+    in<QPushButton>(dialog, "cmdOK")->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(setting("ComPort"), QStringLiteral("COM2"));
+    EXPECT_EQ(setting("DefaultLogo"), QStringLiteral("startup"));
+    // a chosen port and default screen are stored
+    FrmOptions again(home.env.paths.settingsFile, &ports);
+    in(again, "cmbPort")->setCurrentIndex(3);
+    in(again, "cmbLogoScreens")->setCurrentIndex(3);
+    again.cmdOK_Click();
+    EXPECT_EQ(setting("ComPort"), QStringLiteral("VIRTUAL"));
+    EXPECT_EQ(setting("DefaultLogo"), QStringLiteral("Startup Logo"));
+}
+
+TEST_F(FrmOptionsTest, CancelWritesNothing) {
+    FrmOptions dialog(home.env.paths.settingsFile, &ports);
+    in(dialog, "cmbPort")->setEditText(QStringLiteral("COM4"));
+    in<QPushButton>(dialog, "cmdCancel")->click();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_FALSE(QFileInfo::exists(home.env.paths.settingsFile));
+    // with no settings: an empty port and the operator logo
+    EXPECT_EQ(in(dialog, "cmbLogoScreens")->currentText(), QStringLiteral("Operator Logo"));
+}
+
+TEST_F(FrmOptionsTest, TestConnectionShowsTheReportForThePortInTheBox) {
+    QString tried;
+    FrmOptions dialog(home.env.paths.settingsFile, &ports, nullptr, [&](const QString &port) {
+        tried = port;
+        return QStringLiteral("[FAILED] no answer");
+    });
+    in(dialog, "cmbPort")->setEditText(QStringLiteral("COM2"));
+    in<QPushButton>(dialog, "cmdTestConnection")->click();
+    EXPECT_EQ(tried, QStringLiteral("COM2"));
+    auto *report = in<QPlainTextEdit>(dialog, "txtTestReport");
+    ASSERT_TRUE(report);
+    EXPECT_EQ(report->toPlainText(), QStringLiteral("[FAILED] no answer"));
+    EXPECT_EQ(setting("ComPort"), QStringLiteral("<missing>"));  // testing saves nothing
 }
 
 }  // namespace
