@@ -17,7 +17,13 @@ function(glyphsmith_core_pch target)
 endfunction()
 
 function(glyphsmith_qt_pch target)
-    glyphsmith_core_pch(${target} <QImage> ${ARGN})
+    if(NOT GLYPHSMITH_PCH OR NOT TARGET ${target})
+        return()
+    endif()
+    target_precompile_headers(${target} PRIVATE
+        <algorithm> <functional> <memory> <optional> <vector>
+        <QByteArray> <QImage> <QObject> <QString> <QStringList> <QVariant>
+        ${ARGN})
 endfunction()
 
 # The same plus the widgets, for targets that link Qt Widgets.
