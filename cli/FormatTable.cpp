@@ -72,16 +72,8 @@ const std::vector<LogoFormat> &logoFormats() {
          [](const LogoImage &image, const QString &path, const LogoWriteOptions &) {
              writeGspLogoFile(image, path);
          }},
-        {QStringLiteral("PNG"),
-         {QStringLiteral("png")},
-         std::nullopt,
-         readPicture,
-         writePng},
-        {QStringLiteral("XBM"),
-         {QStringLiteral("xbm")},
-         std::nullopt,
-         readPicture,
-         writeXbm},
+        {QStringLiteral("PNG"), {QStringLiteral("png")}, std::nullopt, readPicture, writePng},
+        {QStringLiteral("XBM"), {QStringLiteral("xbm")}, std::nullopt, readPicture, writeXbm},
         // the C header of the export: written only
         {QStringLiteral("H"), {QStringLiteral("h")}, std::nullopt, {}, writeHeader},
     };

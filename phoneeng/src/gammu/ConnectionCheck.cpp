@@ -100,8 +100,8 @@ int16_t checkConnection(const std::string &text, int32_t type, std::chrono::mill
     }
     if (const std::string &why = gammuLibraryError(); !why.empty()) {
         return report.failed(PE_NOT_SUPPORTED,
-                             "Real phones are reached through libgammu, which is missing: " +
-                                 why + ". Install the libgammu package.");
+                             "Real phones are reached through libgammu, which is missing: " + why +
+                                 ". Install the libgammu package.");
     }
     std::string how;
     if (port->kind == PortName::Kind::Serial) {
