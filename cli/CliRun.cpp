@@ -6,10 +6,10 @@
 #include <exception>
 
 #include "CliError.h"
+#include "CliModule.h"
 #include "Console.h"
 #include "ConvertCommand.h"
 #include "InfoCommand.h"
-#include "PhoneCommand.h"
 #include "velkor17/VelkorError.h"
 
 namespace glyphsmith::cli {
@@ -53,7 +53,7 @@ int dispatch(const QStringList &args) {
         return runInfo(rest);
     }
     if (command == QLatin1String("phone")) {
-        return runPhone(rest);
+        return runPhoneModule(rest);
     }
     usageError(QStringLiteral("unknown command \"%1\" (see --help)").arg(command));
 }

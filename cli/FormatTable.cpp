@@ -2,7 +2,7 @@
 
 #include "EngineFiles.h"
 #include "GspLogoFile.h"
-#include "PictureFiles.h"
+#include "PictureModule.h"
 
 namespace glyphsmith::cli {
 
@@ -17,6 +17,20 @@ LogoFormat engineLogoFormat(const char *name, const char *ext, std::optional<Log
             [extension](const LogoImage &image, const QString &path, const LogoWriteOptions &) {
                 writeEngineLogoFile(image, path, extension);
             }};
+}
+
+// The picture formats, through the pictures module.
+LogoImage readPicture(const QString &path, const LogoReadOptions &options) {
+    return pictureModule().readPictureLogo(path, options);
+}
+void writePng(const LogoImage &image, const QString &path, const LogoWriteOptions &options) {
+    pictureModule().writePngLogo(image, path, options);
+}
+void writeXbm(const LogoImage &image, const QString &path, const LogoWriteOptions &options) {
+    pictureModule().writeXbmLogo(image, path, options);
+}
+void writeHeader(const LogoImage &image, const QString &path, const LogoWriteOptions &options) {
+    pictureModule().writeHeaderLogo(image, path, options);
 }
 
 template <typename Format>
@@ -58,18 +72,10 @@ const std::vector<LogoFormat> &logoFormats() {
          [](const LogoImage &image, const QString &path, const LogoWriteOptions &) {
              writeGspLogoFile(image, path);
          }},
-        {QStringLiteral("PNG"),
-         {QStringLiteral("png")},
-         std::nullopt,
-         readPictureLogo,
-         writePngLogo},
-        {QStringLiteral("XBM"),
-         {QStringLiteral("xbm")},
-         std::nullopt,
-         readPictureLogo,
-         writeXbmLogo},
+        {QStringLiteral("PNG"), {QStringLiteral("png")}, std::nullopt, readPicture, writePng},
+        {QStringLiteral("XBM"), {QStringLiteral("xbm")}, std::nullopt, readPicture, writeXbm},
         // the C header of the export: written only
-        {QStringLiteral("H"), {QStringLiteral("h")}, std::nullopt, {}, writeHeaderLogo},
+        {QStringLiteral("H"), {QStringLiteral("h")}, std::nullopt, {}, writeHeader},
     };
     return formats;
 }

@@ -15,8 +15,7 @@
 #include <vector>
 
 #include "LogoImage.h"
-#include "imaging/LogoExport.h"
-#include "imaging/PictureImport.h"
+#include "imaging/PictureOptions.h"
 
 namespace glyphsmith::cli {
 

@@ -5,7 +5,7 @@
 #include "CliError.h"
 #include "EngineFiles.h"
 #include "FormatTable.h"
-#include "PictureFiles.h"
+#include "PictureModule.h"
 
 namespace glyphsmith::cli {
 
@@ -20,7 +20,7 @@ LogoImage readLogoInput(const QString &path, const LogoReadOptions &options) {
         }
         image = format->read(path, options);
     } else if (isPictureExtension(ext)) {
-        image = readPictureLogo(path, options);
+        image = pictureModule().readPictureLogo(path, options);
     } else {
         image = readEngineLogoFile(path);
     }

@@ -1,6 +1,7 @@
 #include "PhoneCommand.h"
 
 #include "CliError.h"
+#include "CliModule.h"
 #include "Console.h"
 #include "PhoneSession.h"
 #include "velkor17/ConnectionTest.h"
@@ -105,3 +106,7 @@ int runPhone(const QStringList &args) {
 }
 
 }  // namespace glyphsmith::cli
+
+extern "C" int glyphsmith_cli_phone(const QStringList &args) {
+    return glyphsmith::cli::runPhone(args);
+}

@@ -5,6 +5,7 @@
 
 #include "CliError.h"
 #include "Console.h"
+#include "PictureModule.h"
 #include "imaging/LogoExport.h"
 #include "imaging/PictureImport.h"
 
@@ -97,3 +98,10 @@ void writeHeaderLogo(const LogoImage &image, const QString &path, const LogoWrit
 }
 
 }  // namespace glyphsmith::cli
+
+extern "C" const glyphsmith::cli::PictureFunctions *glyphsmith_cli_pictures() {
+    using namespace glyphsmith::cli;
+    static const PictureFunctions functions{readPictureLogo, writePngLogo, writeXbmLogo,
+                                            writeHeaderLogo};
+    return &functions;
+}

@@ -5,6 +5,17 @@
 # so both ways compile).
 option(GLYPHSMITH_PCH "Precompile the common Qt headers of the Qt-heavy targets" ON)
 
+# The headers of Qt Core alone, for targets that link nothing else of Qt.
+function(glyphsmith_core_pch target)
+    if(NOT GLYPHSMITH_PCH OR NOT TARGET ${target})
+        return()
+    endif()
+    target_precompile_headers(${target} PRIVATE
+        <algorithm> <functional> <memory> <optional> <vector>
+        <QByteArray> <QObject> <QString> <QStringList> <QVariant>
+        ${ARGN})
+endfunction()
+
 function(glyphsmith_qt_pch target)
     if(NOT GLYPHSMITH_PCH OR NOT TARGET ${target})
         return()

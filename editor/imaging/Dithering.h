@@ -11,15 +11,9 @@
 #include <QImage>
 
 #include "imaging/LogoBitmap.h"
+#include "imaging/PictureOptions.h"
 
 namespace glyphsmith {
-
-enum class DitherMode {
-    None,            // plain threshold
-    FloydSteinberg,  // Qt's error diffusion (Qt::DiffuseDither)
-    Ordered,         // Qt's ordered (Bayer) dither (Qt::OrderedDither)
-    Atkinson,        // error diffusion passing on 6/8 of the error
-};
 
 // The grey level of a colour: Qt's qGray weighting (11 red, 16 green, 5 blue
 // over 32).

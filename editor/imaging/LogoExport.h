@@ -11,20 +11,9 @@
 #include <QString>
 
 #include "imaging/LogoBitmap.h"
+#include "imaging/PictureOptions.h"
 
 namespace glyphsmith {
-
-enum class CHeaderLayout {
-    // (width + 7) / 8 bytes per row, rows top to bottom, the leftmost pixel of
-    // each byte in its most significant bit; a 1 bit is a set pixel.
-    Rows,
-    // (height + 7) / 8 pages of 8 rows, top page first; in each page one byte
-    // per column, left to right, the page's top pixel in the least
-    // significant bit (the memory layout of 84 x 48 PCD8544-style displays).
-    Pages,
-};
-
-constexpr int kMaxExportScale = 16;
 
 // Set pixels black, clear pixels white; each pixel a scale x scale block
 // (scale clamped to 1..kMaxExportScale). An empty bitmap gives a null image.

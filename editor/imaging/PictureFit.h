@@ -6,13 +6,9 @@
 #include <QRect>
 #include <QSize>
 
-namespace glyphsmith {
+#include "imaging/PictureOptions.h"
 
-enum class FitMode {
-    Fit,      // the whole picture, aspect kept, centred; the rest stays white
-    Fill,     // the area covered, aspect kept, centred; what overflows is cut
-    Stretch,  // the picture scaled to exactly the area, aspect ignored
-};
+namespace glyphsmith {
 
 // Where a picture of size `picture` lands in an area of size `box`. For Fill
 // the rectangle may start left of or above the area. Empty sizes give an

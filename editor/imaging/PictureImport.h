@@ -8,15 +8,9 @@
 #include "imaging/Dithering.h"
 #include "imaging/LogoBitmap.h"
 #include "imaging/PictureFit.h"
+#include "imaging/PictureOptions.h"
 
 namespace glyphsmith {
-
-struct ImportOptions {
-    FitMode fit = FitMode::Fit;
-    int threshold = 128;  // see Dithering.h
-    DitherMode dither = DitherMode::FloydSteinberg;
-    bool invert = false;  // set and clear swapped at the end
-};
 
 // A `logoSize` bitmap; a null picture or an empty size gives an empty one.
 LogoBitmap importPicture(const QImage &picture, QSize logoSize, const ImportOptions &options);

@@ -1,6 +1,5 @@
 #include "DispatchTable.h"
 
-#include <QPixmap>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -162,15 +161,24 @@ QTime toTime(const QVariant &v) {
     throwTypeMismatch();
 }
 
-QImage toPicture(const QVariant &v) {
+// QImage and QPixmap are Qt Gui's: told apart by type id and converted by
+// the conversion Qt Gui registers, so that this library needs Qt Core only.
+// Only a host that has Qt Gui loaded can pass them at all.
+QVariant toPicture(const QVariant &v) {
     switch (v.metaType().id()) {
         case QMetaType::QImage:
-            return v.value<QImage>();
-        case QMetaType::QPixmap:
-            return v.value<QPixmap>().toImage();
+            return v;
+        case QMetaType::QPixmap: {
+            QVariant image = v;
+            if (image.convert(QMetaType(QMetaType::QImage))) {
+                return image;
+            }
+            break;
+        }
         default:
-            throwTypeMismatch();
+            break;
     }
+    throwTypeMismatch();
 }
 
 }  // namespace
@@ -201,7 +209,7 @@ QVariant convertArgument(const QVariant &value, ArgType type) {
         case ArgType::Variant:
             return value;
         case ArgType::Picture:
-            return QVariant::fromValue<QImage>(toPicture(value));
+            return toPicture(value);
     }
     throwTypeMismatch();
 }

@@ -26,7 +26,6 @@
 #pragma once
 
 #include <QDateTime>
-#include <QImage>
 #include <QObject>
 #include <QString>
 #include <QTime>
@@ -51,7 +50,7 @@ enum class ArgType {
     DateTime,  // QDateTime (null = the zero date)
     Time,      // QTime
     Variant,   // passed unchanged
-    Picture,   // QImage (from a QImage or QPixmap)
+    Picture,   // a QVariant holding a QImage (from a QImage or QPixmap)
 };
 
 struct ArgDef {
@@ -88,7 +87,6 @@ public:
     QString s(int i) const { return values_.at(i).value<QString>(); }
     QDateTime dt(int i) const { return values_.at(i).value<QDateTime>(); }
     QTime t(int i) const { return values_.at(i).value<QTime>(); }
-    QImage picture(int i) const { return values_.at(i).value<QImage>(); }
     const QVariant &v(int i) const { return values_.at(i); }
     qsizetype size() const { return values_.size(); }
 

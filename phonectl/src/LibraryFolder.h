@@ -6,7 +6,7 @@
 
 namespace velkor17 {
 
-// The folder of libvelkor17.so, "" when it cannot be told.
+// The folder of libvelkor17-core.so, "" when it cannot be told.
 QString libraryFolder();
 
 }  // namespace velkor17

@@ -318,7 +318,7 @@ const DispatchTable<VelkorControl> &table() {
          "SetLogoPicture",
          {Picture, opt(Int16, 128), opt(Variant, qint32(16711935))},
          [](C &o, const Args &a) {
-             o.SetLogoPicture(a.picture(0), a.i16(1), a.v(2));
+             o.SetLogoPicture(a.v(0).value<QImage>(), a.i16(1), a.v(2));
              return QVariant();
          }},
         {0x60030127,

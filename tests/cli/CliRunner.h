@@ -29,6 +29,7 @@ public:
         }
     }
     QString path(const QString &name) const { return dir_.filePath(name); }
+    void setEnv(const QString &name, const QString &value) { env_.insert(name, value); }
 
     CliRun run(const QStringList &args, const QString &program = QStringLiteral(CLI_PATH)) const {
         QProcess p;

@@ -1,5 +1,6 @@
 #include "gammu/ConnectionCheck.h"
 
+#include "gammu/GammuLibrary.h"
 #include "gammu/GammuLink.h"
 #include "gammu/GammuPort.h"
 #include "phone/VirtualLink.h"
@@ -96,6 +97,11 @@ int16_t checkConnection(const std::string &text, int32_t type, std::chrono::mill
         VirtualLink link;
         describePhone(*link.phone(), report);
         return PE_OK;
+    }
+    if (const std::string &why = gammuLibraryError(); !why.empty()) {
+        return report.failed(PE_NOT_SUPPORTED,
+                             "Real phones are reached through libgammu, which is missing: " + why +
+                                 ". Install the libgammu package.");
     }
     std::string how;
     if (port->kind == PortName::Kind::Serial) {

@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include "gammu/GammuErrors.h"
+#include "gammu/GammuLibrary.h"
 #include "gammu/GammuPort.h"
 
 namespace phoneeng {
@@ -38,6 +39,9 @@ DeviceState probeDevice(const std::string &device) {
 int16_t GammuLink::open(const PortName &port, int32_t type, std::chrono::milliseconds budget,
                         std::unique_ptr<GammuLink> &link) {
     link.reset();
+    if (!gammuLibraryError().empty()) {
+        return PE_NOT_SUPPORTED;
+    }
     if (port.kind == PortName::Kind::Serial && probeDevice(port.device) != DeviceState::Ready) {
         return PE_NO_SUCH_PORT;
     }

@@ -9,6 +9,7 @@
 #include <map>
 #include <thread>
 
+#include "gammu/GammuLibrary.h"
 #include "gammu/GammuText.h"
 
 namespace phoneeng {

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "gammu/GammuErrors.h"
+#include "gammu/GammuLibrary.h"
 #include "gammu/GammuText.h"
 
 namespace phoneeng {

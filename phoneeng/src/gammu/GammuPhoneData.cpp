@@ -2,14 +2,10 @@
 // through libgammu.
 #include <cstring>
 
+#include "gammu/GammuLibrary.h"
 #include "gammu/GammuPhone.h"
 #include "gammu/GammuText.h"
 #include "ringtone/RingToneBinary.h"
-
-// libgammu reads a smart-messaging ring tone into its own note form; the
-// function is exported but not declared in its public headers.
-extern "C" GSM_Error GSM_DecodeNokiaRTTLRingtone(GSM_Ringtone *ringtone, unsigned char *package,
-                                                 size_t maxlength);
 
 namespace phoneeng {
 

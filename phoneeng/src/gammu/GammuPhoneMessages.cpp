@@ -3,6 +3,7 @@
 #include <cstring>
 #include <thread>
 
+#include "gammu/GammuLibrary.h"
 #include "gammu/GammuPhone.h"
 #include "gammu/GammuText.h"
 

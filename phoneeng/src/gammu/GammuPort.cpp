@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "gammu/GammuLibrary.h"
+
 namespace phoneeng {
 
 namespace {

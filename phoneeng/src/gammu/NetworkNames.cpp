@@ -2,6 +2,7 @@
 
 #include <gammu.h>
 
+#include "gammu/GammuLibrary.h"
 #include "gammu/GammuText.h"
 
 namespace phoneeng {
@@ -17,6 +18,9 @@ std::optional<NetworkName> networkNameFor(const std::string &code) {
     // libgammu compares the first six characters: "MCC MNC" exactly
     if (code.size() < 6 || code.size() > 7 || code[3] != ' ') {
         return std::nullopt;
+    }
+    if (!gammuLibraryError().empty()) {
+        return std::nullopt;  // the table is libgammu's
     }
     NetworkName name;
     name.provider = latin1FromGammu(GSM_GetNetworkName(code.c_str()));
