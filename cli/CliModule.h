@@ -6,8 +6,8 @@
 //                                  (Qt Gui; see PictureModule.h)
 //   libglyphsmith-cli-phone.so     the phone commands (the control is a
 //                                  widget: Qt Widgets)
-// The modules sit in the program's private library folder and are found
-// through the run path of the binary that loads them.
+// The modules sit in the program's private library folder, beside velkor17,
+// and are loaded from there (else through the run path).
 #pragma once
 
 #include <QStringList>
