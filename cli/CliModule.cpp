@@ -2,21 +2,17 @@
 
 #include <dlfcn.h>
 
-#include <QFileInfo>
+#include <QFile>
 
 #include "CliError.h"
-// the folder libvelkor17-core.so was loaded from (exported by it)
+// the modules beside libvelkor17-core.so (exported by it)
 #include "../phonectl/src/LibraryFolder.h"
 
 namespace glyphsmith::cli {
 
 void *cliModuleSymbol(const char *module, const char *symbol) {
-    // By full path when the module sits beside velkor17 (the build tree and
-    // the installed layout): a name alone is looked up through the run path
-    // of whoever calls dlopen, which a sanitizer's interceptor changes.
-    const QString beside = velkor17::libraryFolder() + QLatin1Char('/') + QLatin1String(module);
-    void *handle = dlopen(QFileInfo::exists(beside) ? beside.toLocal8Bit().constData() : module,
-                          RTLD_NOW | RTLD_LOCAL);
+    const QString path = velkor17::besideLibrary(QLatin1String(module));
+    void *handle = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
     void *address = handle ? dlsym(handle, symbol) : nullptr;
     if (!address) {
         const char *why = dlerror();

@@ -3,7 +3,6 @@
 #include <dlfcn.h>
 
 #include <QByteArray>
-#include <QFileInfo>
 
 #include "LibraryFolder.h"
 #include "velkor17/VelkorError.h"
@@ -33,14 +32,7 @@ QString EngineBinding::libraryPath() const {
     if (!named.isEmpty()) {
         return QString::fromLocal8Bit(named);
     }
-    const QString folder = libraryFolder();
-    if (!folder.isEmpty()) {
-        const QString beside = folder + QLatin1Char('/') + QLatin1String(kEngineFile);
-        if (QFileInfo::exists(beside)) {
-            return beside;
-        }
-    }
-    return QLatin1String(kEngineFile);
+    return besideLibrary(QLatin1String(kEngineFile));
 }
 
 void *EngineBinding::library() {

@@ -14,4 +14,10 @@ QString libraryFolder() {
     return QFileInfo(QString::fromLocal8Bit(info.dli_fname)).absolutePath();
 }
 
+QString besideLibrary(const QString &file) {
+    const QString folder = libraryFolder();
+    const QString beside = folder + QLatin1Char('/') + file;
+    return !folder.isEmpty() && QFileInfo::exists(beside) ? beside : file;
+}
+
 }  // namespace velkor17
